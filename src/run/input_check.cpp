@@ -1,0 +1,45 @@
+#include "input_check.h"
+
+#include "model/howa_table.h"
+#include "model/numbers.h"
+
+namespace tesselka::run {
+
+std::optional<double> accept_temperature(std::string_view text)
+{
+    const auto value = parse_number(text);
+    if (!value)
+        return std::nullopt;
+    const double index = round_half_even(*value + 10);
+    if (index < 0 || index >= model::HowaTable::kSize)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<double> accept_humidity(std::string_view text)
+{
+    const auto value = parse_number(text);
+    if (!value || *value < 0 || *value > 100)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<double> accept(Field field, std::string_view text)
+{
+    return field == Field::situdo ? accept_humidity(text) : accept_temperature(text);
+}
+
+std::string rejection_message(Field field)
+{
+    switch (field) {
+    case Field::kion:
+        return "気温は -10 から 40 までの数で入力してください（単位 ℃）。";
+    case Field::situdo:
+        return "湿度は 0 から 100 までの数で入力してください（単位 ％）。";
+    case Field::t0:
+        return "最初のコップの水温は -10 から 40 までの数で入力してください（単位 ℃）。";
+    }
+    return {};
+}
+
+}  // namespace tesselka::run

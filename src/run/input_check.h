@@ -1,0 +1,26 @@
+#pragma once
+// The check of what a pupil types into the three input lists. The lists are editable, so their
+// text can be anything; only numbers inside the table's range may start a run.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tesselka::run {
+
+enum class Field { kion, situdo, t0 };
+
+// A temperature is accepted when it is a number whose table index lies in 0..50, that is from
+// -10.5 to 40.5 degrees C (halves round to the even index).
+std::optional<double> accept_temperature(std::string_view text);
+
+// A humidity is accepted when it is a number from 0 to 100 %.
+std::optional<double> accept_humidity(std::string_view text);
+
+// The check for one field.
+std::optional<double> accept(Field field, std::string_view text);
+
+// The Japanese message that names the field and what it accepts (UTF-8).
+std::string rejection_message(Field field);
+
+}  // namespace tesselka::run

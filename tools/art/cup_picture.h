@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QImage>
+
+// A glass of cold water at one of six stages of condensation on its outside:
+// 0 clear, 1 faint mist, 2 clouded, 3 droplets, 4 larger droplets,
+// 5 drops running down.
+constexpr int kCupStageCount = 6;
+constexpr int kCupPictureWidth = 140;
+constexpr int kCupPictureHeight = 205;
+
+QImage drawCupPicture(int stage);
