@@ -10,6 +10,7 @@ namespace tesselka {
 enum class ErrorCode {
     Overflow = 6,
     SubscriptOutOfRange = 9,
+    Internal = 51,
     TypeMismatch = 13,
     FileNotFound = 53,
     MissingMember = 340,

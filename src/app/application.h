@@ -1,0 +1,15 @@
+#pragma once
+// Start-up: the application object's settings, and the program's run from start to end.
+
+class QApplication;
+
+namespace tesselka::app {
+
+// Style, fonts, the globe icon and the folders pictures are looked up in. Tests use it too, so
+// that they see the windows as a pupil does.
+void set_up(QApplication& application);
+
+// The whole program: returns its exit status.
+int run(int argc, char** argv);
+
+}  // namespace tesselka::app

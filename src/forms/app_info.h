@@ -1,0 +1,15 @@
+#pragma once
+// The program's version and legal-copyright text, as its build gives them.
+
+#include <QString>
+
+namespace tesselka::forms {
+
+int version_major();
+int version_minor();
+int version_revision();
+// "ver." and the three numbers: "ver.1.0.1".
+QString version_text();
+QString legal_copyright();
+
+}  // namespace tesselka::forms

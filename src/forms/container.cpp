@@ -1,0 +1,88 @@
+#include "container.h"
+
+#include "twips.h"
+
+#include <QPainter>
+#include <QWidget>
+
+#include <algorithm>
+
+namespace tesselka::forms {
+
+void Container::set_stacking(const std::vector<const Control*>& order)
+{
+    // A stable partition keeps the unnamed ones behind, in their order, and the named ones in
+    // front, back-most first.
+    auto rank = [&](const std::unique_ptr<Control>& c) {
+        const auto it = std::find(order.begin(), order.end(), c.get());
+        return it == order.end() ? -1 : static_cast<int>(order.end() - it);
+    };
+    std::stable_sort(controls_.begin(), controls_.end(),
+                     [&](const auto& a, const auto& b) { return rank(a) < rank(b); });
+    changed(QRect(QPoint(0, 0), client().size()));
+}
+
+void Container::set_back_color(QColor color)
+{
+    back_ = color;
+    changed(QRect(QPoint(0, 0), client().size()));
+}
+
+void Container::set_picture(const QImage& picture)
+{
+    const QRect before(QPoint(0, 0), picture_.size());
+    picture_ = picture;
+    changed(before.united(QRect(QPoint(0, 0), picture_.size())));
+}
+
+void Container::draw_line(double x1, double y1, double x2, double y2, QColor color)
+{
+    if (surface_.isNull()) {
+        const qreal ratio = widget_.devicePixelRatioF();
+        surface_ = QImage(client().size() * ratio, QImage::Format_ARGB32_Premultiplied);
+        surface_.setDevicePixelRatio(ratio);
+        surface_.fill(Qt::transparent);
+    }
+    QPainter painter(&surface_);
+    painter.setPen(QPen(color, 0));
+    const QPoint a = to_pixels(x1, y1), b = to_pixels(x2, y2);
+    painter.drawLine(a, b);
+    changed(QRect(a, b).normalized().adjusted(-1, -1, 1, 1));
+}
+
+int Container::stacking_index(const Control& control) const
+{
+    for (std::size_t i = 0; i < controls_.size(); ++i)
+        if (controls_[i].get() == &control)
+            return static_cast<int>(i);
+    return -1;
+}
+
+void Container::paint(QPainter& painter) const
+{
+    const QRect client_rect = client();
+    const QRect area(QPoint(0, 0), client_rect.size());
+    painter.save();
+    painter.translate(client_rect.topLeft());
+    painter.setClipRect(area, Qt::IntersectClip);
+    if (back_.isValid())
+        painter.fillRect(area, back_);
+    if (!picture_.isNull())
+        painter.drawImage(QPoint(0, 0), picture_);
+    if (!surface_.isNull())
+        painter.drawImage(QPoint(0, 0), surface_);
+    for (const auto& control : controls_)
+        if (control->visible())
+            control->paint(painter);
+    painter.restore();
+}
+
+void Container::changed(const QRect& pixels) const
+{
+    const QRect client_rect = client();
+    const QRect area = pixels.intersected(QRect(QPoint(0, 0), client_rect.size()));
+    if (!area.isEmpty())
+        widget_.update(area.translated(client_rect.topLeft()));
+}
+
+}  // namespace tesselka::forms

@@ -1,0 +1,26 @@
+#include "control.h"
+
+#include "container.h"
+#include "twips.h"
+
+namespace tesselka::forms {
+
+void Control::repaint(const QRect& before) const
+{
+    container_.changed(visible_ ? before.united(bounds()) : before);
+}
+
+void BoxControl::place(double left, double top, double width, double height)
+{
+    set_left(left);
+    set_top(top);
+    set_width(width);
+    set_height(height);
+}
+
+QRect BoxControl::bounds() const
+{
+    return to_pixels(left_, top_, width_, height_);
+}
+
+}  // namespace tesselka::forms

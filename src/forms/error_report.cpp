@@ -1,0 +1,78 @@
+#include "error_report.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace tesselka::forms {
+namespace {
+
+QString meaning(ErrorCode code)
+{
+    switch (code) {
+    case ErrorCode::Overflow: return QStringLiteral("オーバーフローしました。");
+    case ErrorCode::SubscriptOutOfRange: return QStringLiteral("インデックスが有効範囲にありません。");
+    case ErrorCode::TypeMismatch: return QStringLiteral("型が一致しません。");
+    case ErrorCode::FileNotFound: return QStringLiteral("ファイルが見つかりません。");
+    case ErrorCode::MissingMember: return QStringLiteral("コントロール配列の要素が存在しません。");
+    case ErrorCode::InvalidPicture: return QStringLiteral("ピクチャが無効です。");
+    case ErrorCode::Internal: return QStringLiteral("内部エラーです。");
+    }
+    return {};
+}
+
+void report_and_end(const RuntimeError& error)
+{
+    const QString text = error_message(error);
+    std::fprintf(stderr, "tesselka: %s\n", text.toUtf8().constData());
+    std::fflush(stderr);
+    if (qobject_cast<QApplication*>(QCoreApplication::instance()))
+        QMessageBox::critical(nullptr, QStringLiteral("Tesselka"), text);
+    std::exit(EXIT_FAILURE);
+}
+
+ErrorReporter& reporter()
+{
+    static ErrorReporter current = report_and_end;
+    return current;
+}
+
+}  // namespace
+
+QString error_message(const RuntimeError& error)
+{
+    QString text = QStringLiteral("実行時エラー '%1':\n\n%2")
+                       .arg(static_cast<int>(error.code()))
+                       .arg(meaning(error.code()));
+    if (!error.detail().empty())
+        text += QStringLiteral("\n(%1)").arg(QString::fromStdString(error.detail()));
+    return text;
+}
+
+ErrorReporter set_error_reporter(ErrorReporter next)
+{
+    ErrorReporter before = std::move(reporter());
+    reporter() = std::move(next);
+    return before;
+}
+
+void run_guarded(const std::function<void()>& handler) noexcept
+{
+    try {
+        try {
+            handler();
+        } catch (const RuntimeError& error) {
+            reporter()(error);
+        } catch (const std::exception& error) {
+            reporter()(RuntimeError(ErrorCode::Internal, error.what()));
+        }
+    } catch (...) {
+        // A report that itself fails must not take Qt's event loop with it.
+        std::fputs("tesselka: the error report failed\n", stderr);
+        std::abort();
+    }
+}
+
+}  // namespace tesselka::forms

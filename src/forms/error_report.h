@@ -1,0 +1,32 @@
+#pragma once
+// The one path of a run-time error. Every event handler runs through run_guarded, so no
+// exception ever crosses Qt's event loop: an error ends the handler at the step where it arose
+// (what was set before keeps its value) and goes to the uncaught-error report.
+
+#include "model/runtime_error.h"
+
+#include <QString>
+
+#include <functional>
+
+namespace tesselka::forms {
+
+// The report's text, in Japanese: the error's number, what it means, and what failed.
+QString error_message(const RuntimeError& error);
+
+// The report. By default it writes the message to standard error, shows it in a message box and
+// ends the program with exit status 1. Tests put their own in place; returns the one before.
+using ErrorReporter = std::function<void(const RuntimeError&)>;
+ErrorReporter set_error_reporter(ErrorReporter reporter);
+
+// Runs an event handler; an error it raises goes to the report.
+void run_guarded(const std::function<void()>& handler) noexcept;
+
+// Wraps a handler for connecting to a Qt signal (whose arguments it ignores).
+template <class F>
+auto guarded(F handler)
+{
+    return [handler](auto&&...) { run_guarded(handler); };
+}
+
+}  // namespace tesselka::forms

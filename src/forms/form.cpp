@@ -1,0 +1,32 @@
+#include "form.h"
+
+#include "system_colors.h"
+#include "twips.h"
+
+#include <QPainter>
+#include <QScreen>
+
+namespace tesselka::forms {
+
+Form::Form(const QString& caption, double client_width, double client_height)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setWindowTitle(caption);
+    setFixedSize(to_pixels(client_width), to_pixels(client_height));
+    client_.set_back_color(system_color::button_face());
+}
+
+void Form::center_on_screen()
+{
+    if (const QScreen* s = screen())
+        move(s->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+}
+
+void Form::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    client_.paint(painter);
+}
+
+}  // namespace tesselka::forms

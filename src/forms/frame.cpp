@@ -1,0 +1,34 @@
+#include "frame.h"
+
+#include "system_colors.h"
+
+#include <QPainter>
+
+namespace tesselka::forms {
+
+Frame::Frame(QWidget* parent, const QString& caption)
+    : QGroupBox(caption, parent), Placed(static_cast<QWidget&>(*this))
+{
+}
+
+void Frame::paintEvent(QPaintEvent*)
+{
+    // Painted here rather than by the style, so that the frame has the same face as the labels
+    // inside it: an etched outline whose top runs through the middle of the caption.
+    QPainter painter(this);
+    painter.fillRect(rect(), system_color::button_face());
+    const QFontMetrics metrics(font());
+    const int line_y = metrics.height() / 2;
+    const QRect outline = rect().adjusted(0, line_y, -2, -2);
+    painter.setPen(system_color::button_face().darker(140));
+    painter.drawRect(outline);
+    painter.setPen(Qt::white);
+    painter.drawRect(outline.translated(1, 1));
+    const QRect caption_box(8, 0, metrics.horizontalAdvance(title()) + 4, metrics.height());
+    painter.fillRect(caption_box, system_color::button_face());
+    painter.setPen(system_color::button_text());
+    painter.drawText(caption_box, Qt::AlignCenter, title());
+    client_.paint(painter);
+}
+
+}  // namespace tesselka::forms

@@ -1,0 +1,81 @@
+#include "label.h"
+
+#include "system_colors.h"
+
+#include <QPainter>
+#include <QTextLayout>
+
+namespace tesselka::forms {
+
+namespace {
+
+// A run of ideographic spaces in a caption is the room left for a list or a value that lies
+// over the label. The layouts were measured with a face whose ideographic space is about 0.6 em
+// wide; ours are a full em, which would push the caption out of its box. So each such space is
+// drawn 0.6 em wide.
+QList<QTextLayout::FormatRange> blank_run_formats(const QString& text, const QFont& font)
+{
+    QList<QTextLayout::FormatRange> ranges;
+    const qreal em = QFontMetricsF(font).horizontalAdvance(QChar(0x3000));
+    for (int i = 0; i < text.size(); ++i) {
+        if (text[i] != QChar(0x3000))
+            continue;
+        QTextLayout::FormatRange range{i, 1, {}};
+        range.format.setFont(font);
+        range.format.setFontLetterSpacingType(QFont::AbsoluteSpacing);
+        range.format.setFontLetterSpacing(-0.4 * em);
+        ranges << range;
+    }
+    return ranges;
+}
+
+}  // namespace
+
+Label::Label(Container& container)
+    : BoxControl(container), fore_(system_color::button_text()), back_(system_color::button_face())
+{
+}
+
+void Label::paint(QPainter& painter) const
+{
+    const QRect box = bounds();
+    if (box.isEmpty())
+        return;
+    painter.save();
+    painter.setClipRect(box, Qt::IntersectClip);
+    if (opaque_)
+        painter.fillRect(box, back_);
+    QRect text_box = box;
+    if (border_) {
+        painter.setPen(system_color::window_text());
+        painter.drawRect(box.adjusted(0, 0, -1, -1));
+        text_box = box.adjusted(2, 1, -2, -1);
+    }
+    const Qt::Alignment h = align_ == Align::right    ? Qt::AlignRight
+                            : align_ == Align::centre ? Qt::AlignHCenter
+                                                      : Qt::AlignLeft;
+    QTextOption option(h | Qt::AlignTop);
+    // Japanese text may break between any two characters; a run that must stay whole, such as
+    // "(g)", overflows its box a little rather than split.
+    option.setWrapMode(QTextOption::WordWrap);
+    QTextLayout layout(caption_, font_, painter.device());
+    layout.setTextOption(option);
+    layout.setFormats(blank_run_formats(caption_, font_));
+    // Lines one em apart, as in the face the layouts were made with; ours adds leading that
+    // would push the last line of a tall caption out of its box.
+    const int pitch = QFontInfo(font_).pixelSize();
+    layout.beginLayout();
+    for (int y = 0;; y += pitch) {
+        QTextLine line = layout.createLine();
+        if (!line.isValid())
+            break;
+        line.setLineWidth(text_box.width());
+        line.setPosition(QPointF(0, y));
+    }
+    layout.endLayout();
+    painter.setPen(fore_);
+    layout.draw(&painter, text_box.topLeft());
+    painter.restore();
+}
+
+}  // namespace tesselka::forms

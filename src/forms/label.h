@@ -1,0 +1,45 @@
+#pragma once
+
+#include "control.h"
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+namespace tesselka::forms {
+
+// A text in a box. It wraps within its width, at word boundaries or between characters where a
+// word does not fit, and is clipped to its height.
+class Label : public BoxControl {
+public:
+    enum class Align { left, right, centre };
+
+    explicit Label(Container& container);
+
+    const QString& caption() const { return caption_; }
+    void set_caption(const QString& caption) { set(caption_, caption); }
+    const QFont& font() const { return font_; }
+    void set_font(const QFont& font) { set(font_, font); }
+    QColor fore_color() const { return fore_; }
+    void set_fore_color(QColor color) { set(fore_, color); }
+    QColor back_color() const { return back_; }
+    void set_back_color(QColor color) { set(back_, color); }
+    bool opaque() const { return opaque_; }
+    void set_opaque(bool opaque) { set(opaque_, opaque); }
+    Align alignment() const { return align_; }
+    void set_alignment(Align align) { set(align_, align); }
+    bool border() const { return border_; }
+    void set_border(bool border) { set(border_, border); }
+
+    void paint(QPainter& painter) const override;
+
+private:
+    QString caption_;
+    QFont font_;
+    QColor fore_, back_;
+    bool opaque_ = true;
+    Align align_ = Align::left;
+    bool border_ = false;
+};
+
+}  // namespace tesselka::forms

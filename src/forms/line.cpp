@@ -1,0 +1,34 @@
+#include "line.h"
+
+#include "system_colors.h"
+#include "twips.h"
+
+#include <QPainter>
+
+namespace tesselka::forms {
+
+Line::Line(Container& container) : Control(container), color_(system_color::window_text()) {}
+
+void Line::place(double x1, double y1, double x2, double y2)
+{
+    set_x1(x1);
+    set_y1(y1);
+    set_x2(x2);
+    set_y2(y2);
+}
+
+void Line::paint(QPainter& painter) const
+{
+    painter.save();
+    QPen pen(color_, 0, dotted_ ? Qt::DotLine : Qt::SolidLine);  // cosmetic: one device pixel
+    painter.setPen(pen);
+    painter.drawLine(to_pixels(x1_, y1_), to_pixels(x2_, y2_));
+    painter.restore();
+}
+
+QRect Line::bounds() const
+{
+    return QRect(to_pixels(x1_, y1_), to_pixels(x2_, y2_)).normalized().adjusted(-1, -1, 1, 1);
+}
+
+}  // namespace tesselka::forms

@@ -1,0 +1,30 @@
+#include "picture_box.h"
+
+#include "system_colors.h"
+
+#include <QPainter>
+
+namespace tesselka::forms {
+
+PictureBox::PictureBox(QWidget* parent, Border border)
+    : QFrame(parent), Placed(static_cast<QWidget&>(*this))
+{
+    if (border == Border::sunken) {
+        setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        setLineWidth(2);
+    }
+    client_.set_back_color(system_color::button_face());
+    fore_ = system_color::window_text();
+    setFocusPolicy(Qt::NoFocus);  // nothing in a picture box answers the keyboard
+}
+
+void PictureBox::paintEvent(QPaintEvent* event)
+{
+    {
+        QPainter painter(this);
+        client_.paint(painter);
+    }
+    QFrame::paintEvent(event);  // the border, around the client area
+}
+
+}  // namespace tesselka::forms

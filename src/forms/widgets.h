@@ -1,0 +1,46 @@
+#pragma once
+// The windowed controls the windows use, each placed in twips.
+
+#include "placed.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <functional>
+
+namespace tesselka::forms {
+
+class CommandButton : public QPushButton, public Placed {
+public:
+    CommandButton(QWidget* parent, const QString& caption)
+        : QPushButton(caption, parent), Placed(static_cast<QWidget&>(*this)) {}
+};
+
+class OptionButton : public QRadioButton, public Placed {
+public:
+    OptionButton(QWidget* parent, const QString& caption)
+        : QRadioButton(caption, parent), Placed(static_cast<QWidget&>(*this)) {}
+};
+
+class CheckBox : public QCheckBox, public Placed {
+public:
+    explicit CheckBox(QWidget* parent) : QCheckBox(parent), Placed(static_cast<QWidget&>(*this)) {}
+    // 0 unticked, 1 ticked.
+    int value() const { return isChecked() ? 1 : 0; }
+};
+
+// An editable drop-down list. Typed text never becomes an item, and nothing completes it.
+class ComboBox : public QComboBox, public Placed {
+public:
+    ComboBox(QWidget* parent, const QStringList& items, const QString& text);
+
+    QString text() const { return currentText(); }
+    void set_text(const QString& text) { setEditText(text); }
+
+    // Runs `handler` when an item is picked from the list, or Enter is pressed in the text.
+    void on_click(std::function<void()> handler);
+};
+
+}  // namespace tesselka::forms

@@ -1,0 +1,148 @@
+#include "main_window.h"
+
+#include "input_check.h"
+
+#include "forms/app_info.h"
+#include "forms/error_report.h"
+#include "forms/picture.h"
+#include "model/numbers.h"
+
+#include <QMessageBox>
+
+namespace tesselka::run {
+
+namespace {
+
+MainWindow::MessageFunction& message_function()
+{
+    static MainWindow::MessageFunction show = [](QWidget* parent, const QString& text) {
+        QMessageBox::warning(parent, QStringLiteral("Tesselka"), text);
+    };
+    return show;
+}
+
+double number_of(const forms::ComboBox* list)
+{
+    return to_number(list->text().toStdString());
+}
+
+}  // namespace
+
+MainWindow::MainWindow()
+{
+    accepted_[0] = kion->text();
+    accepted_[1] = situdo->text();
+    accepted_[2] = t0->text();
+    connect_events();
+}
+
+MainWindow::MessageFunction MainWindow::set_message_function(MessageFunction show)
+{
+    MessageFunction before = std::move(message_function());
+    message_function() = std::move(show);
+    return before;
+}
+
+void MainWindow::connect_events()
+{
+    using forms::guarded;
+    connect(Command1, &QPushButton::clicked, this, guarded([this] { Command1_Click(); }));
+    connect(Command2, &QPushButton::clicked, this, guarded([this] { Command2_Click(); }));
+    connect(Command3, &QPushButton::clicked, this, guarded([this] { Command3_Click(); }));
+    connect(owari, &QPushButton::clicked, this, guarded([this] { owari_Click(); }));
+    connect(Check1, &QCheckBox::clicked, this, guarded([this] { Check1_Click(); }));
+    kion->on_click([this] { kion_Click(); });
+    situdo->on_click([this] { situdo_Click(); });
+    t0->on_click([this] { t0_Click(); });
+    for (int i = 0; i < ssp.size(); ++i)
+        connect(&ssp(i), &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on)
+                forms::run_guarded([this, i] { ssp_Click(i); });
+        });
+    Timer1->on_timer([this] { Timer1_Timer(); });
+}
+
+void MainWindow::load()
+{
+    version->set_caption(forms::version_text());
+    copyright->set_caption(forms::legal_copyright());
+    howa_table.fill();
+    draw_chart_background();
+    hide_circles();
+    Picture2->client().set_picture(forms::load_picture(QStringLiteral("0.jpg")));
+    reset_run();
+    update_view();
+}
+
+void MainWindow::reset_run()
+{
+    Timer1->set_enabled(false);
+    check_inputs();
+    t1->set_caption(t0->text());
+    air.reset(howa_table, number_of(kion), number_of(situdo), number_of(t0));
+    update_view();
+    Timer1->set_enabled(false);  // after a reset the timer is always stopped
+}
+
+void MainWindow::check_inputs()
+{
+    const std::pair<forms::ComboBox*, Field> lists[] = {
+        {kion, Field::kion}, {situdo, Field::situdo}, {t0, Field::t0}};
+    QStringList messages;
+    for (int i = 0; i < 3; ++i) {
+        auto [list, field] = lists[i];
+        if (const auto value = accept(field, list->text().toStdString())) {
+            // Written back plainly, so " ２５ " runs and shows as "25".
+            accepted_[i] = QString::fromStdString(number_text(*value));
+        } else {
+            messages << QString::fromStdString(rejection_message(field));
+        }
+        if (list->text() != accepted_[i])
+            list->set_text(accepted_[i]);
+    }
+    if (!messages.isEmpty())
+        message_function()(this, messages.join('\n'));
+}
+
+void MainWindow::Timer1_Timer()
+{
+    const double t = to_number(t1->caption().toStdString());
+    if (t < -9) {
+        // The run is over: back to the start, stopped.
+        Timer1->set_enabled(false);
+        reset_run();
+        return;
+    }
+    t1->set_caption(QString::fromStdString(number_text(t - 1)));
+    update_view();
+}
+
+void MainWindow::Command1_Click()
+{
+    Timer1->set_enabled(true);
+    Timer1_Timer();  // one tick at once
+}
+
+void MainWindow::Command2_Click()
+{
+    Timer1->set_enabled(false);
+}
+
+void MainWindow::Command3_Click()
+{
+    kion_Click();
+    Timer1->set_enabled(true);  // the first tick follows one interval later
+}
+
+void MainWindow::ssp_Click(int)
+{
+    // Only which option is selected counts, not the index given.
+    Timer1->set_interval(ssp(2).isChecked() ? 500 : ssp(1).isChecked() ? 1000 : 2000);
+}
+
+void MainWindow::owari_Click()
+{
+    close();
+}
+
+}  // namespace tesselka::run

@@ -1,0 +1,483 @@
+#include "cup_picture.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+constexpr int W = kCupPictureWidth;
+constexpr int H = kCupPictureHeight;
+constexpr double kTableY = 142;
+
+// Tiny xorshift generator with a fixed seed: every build draws the same drops.
+class Rng {
+public:
+    explicit Rng(quint32 seed) : state_(seed) {}
+    double next()
+    {
+        state_ ^= state_ << 13;
+        state_ ^= state_ >> 17;
+        state_ ^= state_ << 5;
+        return state_ / 4294967296.0;
+    }
+    double range(double lo, double hi) { return lo + (hi - lo) * next(); }
+
+private:
+    quint32 state_;
+};
+
+// A tumbler that widens slightly toward the rim, seen from a little above,
+// so every horizontal cross-section shows as an ellipse.
+struct Glass {
+    double cx = 70;
+    double rimY = 30, rimHw = 47;
+    double footY = 183, footHw = 37;
+    double baseTopY = 172;  // top of the thick glass bottom
+    double waterY = 60;
+    double wall = 2.5;
+    double flatten = 0.19;  // ellipse height / width
+
+    double halfWidth(double y) const
+    {
+        const double t = (y - rimY) / (footY - rimY);
+        return rimHw + (footHw - rimHw) * t;
+    }
+    QRectF ellipse(double y, double inset = 0) const
+    {
+        const double hw = halfWidth(y) - inset;
+        const double ry = hw * flatten;
+        return QRectF(cx - hw, y - ry, 2 * hw, 2 * ry);
+    }
+    // Point on the outer surface; angle 0 faces the viewer, +-pi/2 is the silhouette.
+    QPointF onSurface(double angle, double y) const
+    {
+        const double hw = halfWidth(y);
+        return {cx + hw * std::sin(angle), y + hw * flatten * std::cos(angle)};
+    }
+    QPointF left(double y, double inset = 0) const { return {cx - halfWidth(y) + inset, y}; }
+    QPointF right(double y, double inset = 0) const { return {cx + halfWidth(y) - inset, y}; }
+};
+
+const Glass g;
+
+// Region between two horizontal levels, bounded below by the front of the lower ellipse
+// and above by the front of the upper one (or its centre line when upperFront is false).
+QPainterPath band(double top, double bottom, double inset, bool upperFront)
+{
+    QPainterPath path(g.left(top, inset));
+    if (upperFront)
+        path.arcTo(g.ellipse(top, inset), 180, 180);
+    else
+        path.lineTo(g.right(top, inset));
+    path.lineTo(g.right(bottom, inset));
+    path.arcTo(g.ellipse(bottom, inset), 0, -180);
+    path.closeSubpath();
+    return path;
+}
+
+QPainterPath glassBody() { return band(g.rimY, g.footY, 0, false); }
+QPainterPath coldSurface() { return band(g.waterY, g.footY, 0, true); }
+
+// --- Scene ------------------------------------------------------------------
+
+void drawBackground(QPainter &p)
+{
+    QLinearGradient wall(0, 0, 0, kTableY);
+    wall.setColorAt(0, QColor(244, 247, 251));
+    wall.setColorAt(1, QColor(224, 232, 241));
+    p.fillRect(QRectF(0, 0, W, kTableY), wall);
+
+    QLinearGradient table(0, kTableY, 0, H);
+    table.setColorAt(0, QColor(226, 209, 182));
+    table.setColorAt(1, QColor(238, 224, 201));
+    p.fillRect(QRectF(0, kTableY, W, H - kTableY), table);
+    p.fillRect(QRectF(0, kTableY, W, 1.5), QColor(196, 176, 146));
+}
+
+void drawShadow(QPainter &p)
+{
+    p.save();
+    p.translate(g.cx + 7, g.footY + 3);
+    p.scale(1.0, 0.24);
+    const double r = g.footHw * 1.35;
+    QRadialGradient shade(0, 0, r);
+    shade.setColorAt(0, QColor(60, 50, 40, 70));
+    shade.setColorAt(1, QColor(60, 50, 40, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(shade);
+    p.drawEllipse(QPointF(0, 0), r, r);
+    p.restore();
+}
+
+void drawPuddle(QPainter &p)
+{
+    const double hw = g.footHw * 1.28, ry = hw * g.flatten * 1.15;
+    const QRectF ring(g.cx + 2 - hw, g.footY + 1.5 - ry, 2 * hw, 2 * ry);
+    QLinearGradient water(ring.topLeft(), ring.bottomRight());
+    water.setColorAt(0, QColor(185, 222, 245, 170));
+    water.setColorAt(1, QColor(130, 185, 225, 170));
+    p.setBrush(water);
+    p.setPen(QPen(QColor(80, 135, 185, 200), 0.9));
+    p.drawEllipse(ring);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(255, 255, 255, 230), 1.1, Qt::SolidLine, Qt::RoundCap));
+    p.drawArc(ring.adjusted(2, 1.5, -2, -1.5), 205 * 16, 45 * 16);
+    p.drawArc(ring.adjusted(2, 1.5, -2, -1.5), 300 * 16, 20 * 16);
+}
+
+// Horizontal shading makes the glass and water read as round.
+QLinearGradient acrossGlass(QColor edge, QColor middle)
+{
+    QLinearGradient grad(g.cx - g.rimHw, 0, g.cx + g.rimHw, 0);
+    grad.setColorAt(0, edge);
+    grad.setColorAt(0.4, middle);
+    grad.setColorAt(0.6, middle);
+    grad.setColorAt(1, edge);
+    return grad;
+}
+
+void drawGlassBack(QPainter &p)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(acrossGlass(QColor(205, 220, 232, 120), QColor(255, 255, 255, 40)));
+    p.drawPath(glassBody());
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(150, 170, 190, 160), 1.0));
+    p.drawArc(g.ellipse(g.rimY, g.wall), 0, 180 * 16);
+}
+
+QPainterPath iceCube(QPointF centre, double w, double h, double degrees)
+{
+    QPainterPath cube;
+    cube.addRoundedRect(QRectF(-w / 2, -h / 2, w, h), 3.5, 3.5);
+    QTransform t;
+    t.translate(centre.x(), centre.y());
+    t.rotate(degrees);
+    return t.map(cube);
+}
+
+void drawIce(QPainter &p, const QPainterPath &cube)
+{
+    const QRectF r = cube.boundingRect();
+    QLinearGradient body(r.topLeft(), r.bottomRight());
+    body.setColorAt(0, QColor(252, 254, 255, 240));
+    body.setColorAt(1, QColor(198, 224, 240, 220));
+    p.setBrush(body);
+    p.setPen(QPen(QColor(140, 185, 214, 220), 0.9));
+    p.drawPath(cube);
+    // Top face edge and a glint so the lump reads as a cube.
+    p.setPen(QPen(QColor(175, 210, 230, 200), 0.8));
+    p.drawLine(QPointF(r.left() + 3, r.top() + r.height() * 0.38),
+               QPointF(r.right() - 3, r.top() + r.height() * 0.30));
+    p.setPen(QPen(QColor(255, 255, 255, 255), 1.2, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(r.left() + 4, r.top() + 3.5), QPointF(r.left() + r.width() * 0.45, r.top() + 2.8));
+}
+
+void drawWater(QPainter &p)
+{
+    const QPainterPath body = band(g.waterY, g.baseTopY, g.wall, false);
+    QPainterPath surface;
+    surface.addEllipse(g.ellipse(g.waterY, g.wall));
+
+    p.setPen(Qt::NoPen);
+    p.setBrush(acrossGlass(QColor(108, 166, 210), QColor(170, 212, 238)));
+    p.drawPath(body);
+    QLinearGradient depth(0, g.waterY, 0, g.baseTopY);
+    depth.setColorAt(0, QColor(255, 255, 255, 40));
+    depth.setColorAt(1, QColor(40, 90, 140, 50));
+    p.setBrush(depth);
+    p.drawPath(body);
+
+    QLinearGradient top(0, g.waterY - 8, 0, g.waterY + 8);
+    top.setColorAt(0, QColor(196, 228, 246));
+    top.setColorAt(1, QColor(222, 241, 252));
+    p.setBrush(top);
+    p.setPen(QPen(QColor(120, 170, 205), 0.9));
+    p.drawPath(surface);
+
+    const QPainterPath cubes[] = {iceCube({g.cx - 13, g.waterY + 1}, 21, 17, -11),
+                                  iceCube({g.cx + 15, g.waterY + 2.5}, 17, 15, 14)};
+    for (const QPainterPath &cube : cubes) {
+        drawIce(p, cube);
+        // The part below the surface is seen through the water.
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(110, 170, 212, 110));
+        p.drawPath(cube.intersected(body.subtracted(surface)));
+    }
+}
+
+// Thick glass bottom, catching light along its upper edge.
+void drawBase(QPainter &p)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(acrossGlass(QColor(175, 200, 218, 200), QColor(222, 236, 245, 170)));
+    p.drawPath(band(g.baseTopY, g.footY, 0, true));
+    QRectF top = g.ellipse(g.baseTopY, g.wall);
+    p.setPen(QPen(QColor(255, 255, 255, 230), 1.2));
+    p.setBrush(Qt::NoBrush);
+    p.drawArc(top, 200 * 16, 140 * 16);
+}
+
+// Vertical reflections of the window on the left and a softer one on the right.
+void drawGlassShine(QPainter &p)
+{
+    auto strip = [&](double a0, double a1, int alpha) {
+        QPainterPath path(g.onSurface(a0, g.rimY + 8));
+        path.lineTo(g.onSurface(a0, g.footY - 6));
+        path.lineTo(g.onSurface(a1, g.footY - 6));
+        path.lineTo(g.onSurface(a1, g.rimY + 8));
+        path.closeSubpath();
+        QLinearGradient fade(0, g.rimY, 0, g.footY);
+        fade.setColorAt(0, QColor(255, 255, 255, alpha));
+        fade.setColorAt(0.7, QColor(255, 255, 255, alpha * 2 / 3));
+        fade.setColorAt(1, QColor(255, 255, 255, 0));
+        p.setPen(Qt::NoPen);
+        p.setBrush(fade);
+        p.drawPath(path);
+    };
+    strip(-1.05, -0.93, 200);
+    strip(-0.84, -0.80, 150);
+    strip(0.95, 1.05, 110);
+}
+
+void drawRim(QPainter &p)
+{
+    QPainterPath ring;
+    ring.addEllipse(g.ellipse(g.rimY));
+    QPainterPath inner;
+    inner.addEllipse(g.ellipse(g.rimY, g.wall));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255, 170));
+    p.drawPath(ring.subtracted(inner));
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(150, 175, 195, 200), 0.8));
+    p.drawArc(g.ellipse(g.rimY, g.wall), 180 * 16, 180 * 16);
+}
+
+void drawOutline(QPainter &p)
+{
+    QPainterPath outline(g.left(g.rimY));
+    outline.lineTo(g.left(g.footY));
+    outline.arcTo(g.ellipse(g.footY), 180, 180);
+    outline.lineTo(g.right(g.rimY));
+    outline.addEllipse(g.ellipse(g.rimY));
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(78, 98, 120), 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(outline);
+}
+
+// --- Condensation -----------------------------------------------------------
+
+struct Drop {
+    double angle, y;  // on the surface
+    double radius;    // size when it first shows
+    int born;         // stage in which it appears
+};
+
+// All drops ever shown, in one fixed list, so later stages keep the earlier ones.
+std::vector<Drop> allDrops()
+{
+    Rng rng(20240611);
+    std::vector<Drop> drops;
+    const auto fits = [&](const Drop &d) {
+        const QPointF c = g.onSurface(d.angle, d.y);
+        for (const Drop &o : drops) {
+            const QPointF e = g.onSurface(o.angle, o.y);
+            const double gap = std::hypot(c.x() - e.x(), c.y() - e.y());
+            if (gap < (d.radius + o.radius) * 2.0 + 1.5)
+                return false;
+        }
+        return true;
+    };
+    const int wanted[] = {60, 55};  // stage 3, stage 4
+    for (int k = 0; k < 2; ++k) {
+        for (int made = 0, tries = 0; made < wanted[k] && tries < 5000; ++tries) {
+            Drop d{rng.range(-1.4, 1.4), rng.range(g.waterY + 4, g.footY - 3),
+                   rng.range(1.3, 2.2), 3 + k};
+            if (fits(d)) {
+                drops.push_back(d);
+                ++made;
+            }
+        }
+    }
+    return drops;
+}
+
+double grownRadius(const Drop &d, int stage)
+{
+    if (stage < d.born)
+        return 0;
+    const int age = stage - d.born;
+    return d.radius * (age == 0 ? 1.0 : age == 1 ? 1.4 : 1.6);
+}
+
+// A bead of water: bluish where it shows the water behind, a dark rim,
+// light gathered at the bottom and a bright highlight at the top left.
+void drawBead(QPainter &p, QPointF c, double rx, double ry)
+{
+    QRadialGradient body(c + QPointF(0, -0.25 * ry), std::max(rx, ry) * 1.05);
+    body.setColorAt(0, QColor(190, 220, 240, 235));
+    body.setColorAt(0.65, QColor(128, 172, 204, 240));
+    body.setColorAt(1, QColor(55, 90, 128, 250));
+    p.setPen(Qt::NoPen);
+    p.setBrush(body);
+    p.drawEllipse(c, rx, ry);
+    p.setBrush(QColor(255, 255, 255, 120));
+    p.drawEllipse(c + QPointF(0.1 * rx, 0.5 * ry), rx * 0.55, ry * 0.28);
+    p.setBrush(QColor(255, 255, 255, 245));
+    const double h = std::max(0.55, 0.34 * std::min(rx, ry));
+    p.drawEllipse(c + QPointF(-0.35 * rx, -0.4 * ry), h, h);
+}
+
+// Drops near the silhouette are seen edge-on and look narrower.
+void drawDropOnSurface(QPainter &p, double angle, double y, double r, double stretch = 1.0)
+{
+    const double squeeze = std::max(0.4, std::cos(angle));
+    drawBead(p, g.onSurface(angle, y), r * squeeze, r * stretch);
+}
+
+struct Run {
+    double angle, top, bottom, width;
+};
+
+// Hand-placed so the streaks spread evenly over the front of the glass.
+const Run kRuns[] = {
+    {-1.0, 90, 183, 4.6}, {-0.5, 72, 150, 5.2}, {0.02, 98, 183, 5.6},
+    {0.48, 80, 136, 5.0}, {0.95, 106, 183, 4.4},
+};
+
+QPointF runPoint(const Run &r, double y)
+{
+    // A slight wander: running water never falls perfectly straight.
+    const double wobble = 0.012 * std::sin((y - r.top) * 0.11 + r.angle * 5);
+    return g.onSurface(r.angle + wobble, y);
+}
+
+bool swallowedByRun(const Drop &d, double radius)
+{
+    const QPointF c = g.onSurface(d.angle, d.y);
+    for (const Run &r : kRuns) {
+        const QPointF on = runPoint(r, d.y);
+        if (d.y > r.top - 4 && d.y < r.bottom + 6 && std::abs(c.x() - on.x()) < r.width / 2 + radius + 0.5)
+            return true;
+    }
+    return false;
+}
+
+// The lane a run leaves behind: narrow where it started, as wide as the drop below.
+QPainterPath runLane(const Run &r)
+{
+    const double squeeze = std::max(0.45, std::cos(r.angle));
+    QPolygonF leftEdge, rightEdge;
+    for (double y = r.top; y <= r.bottom + 0.01; y += 2) {
+        const double t = (y - r.top) / (r.bottom - r.top);
+        const double half = r.width / 2 * squeeze * (0.4 + 0.6 * t);
+        const QPointF c = runPoint(r, y);
+        leftEdge << c - QPointF(half, 0);
+        rightEdge.prepend(c + QPointF(half, 0));
+    }
+    QPainterPath lane;
+    lane.addPolygon(leftEdge + rightEdge);
+    lane.closeSubpath();
+    return lane;
+}
+
+QImage mistLayer(int stage)
+{
+    QImage layer(W, H, QImage::Format_ARGB32_Premultiplied);
+    layer.fill(Qt::transparent);
+    QPainter p(&layer);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setClipPath(coldSurface());
+
+    // Thicker toward the sides, where the eye looks through more of the mist.
+    const int a = stage == 1 ? 85 : stage == 2 ? 175 : 160 - 10 * (stage - 3);
+    p.fillRect(QRect(0, 0, W, H), acrossGlass(QColor(236, 241, 246, std::min(255, a * 13 / 10)),
+                                             QColor(246, 249, 252, a * 8 / 10)));
+
+    // Fine grain: the mist is really countless tiny droplets.
+    Rng rng(7);
+    const int grains = stage == 1 ? 500 : 1400;
+    const QRectF box = coldSurface().boundingRect();
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < grains; ++i) {
+        const QPointF at(rng.range(box.left(), box.right()), rng.range(box.top(), box.bottom()));
+        const bool light = rng.next() < 0.6;
+        const int alpha = int(rng.range(40, stage == 1 ? 90 : 150));
+        p.setBrush(light ? QColor(255, 255, 255, alpha) : QColor(150, 165, 180, alpha / 2));
+        p.drawEllipse(at, 0.6, 0.6);
+    }
+
+    // Running drops wipe the mist off in narrow lanes.
+    if (stage == 5) {
+        p.setCompositionMode(QPainter::CompositionMode_DestinationOut);
+        p.setBrush(QColor(0, 0, 0, 225));
+        for (const Run &r : kRuns)
+            p.drawPath(runLane(r));
+    }
+    return layer;
+}
+
+void drawRuns(QPainter &p)
+{
+    for (const Run &r : kRuns) {
+        const QPainterPath lane = runLane(r);
+        p.setBrush(QColor(150, 200, 232, 90));
+        p.setPen(QPen(QColor(90, 140, 180, 150), 0.7));
+        p.drawPath(lane);
+        // Wet glass shines along one side of the lane.
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(255, 255, 255, 210), 0.8, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(runPoint(r, r.top + 6) - QPointF(r.width * 0.15, 0),
+                   runPoint(r, r.bottom - 4) - QPointF(r.width * 0.2, 0));
+        // The heavy drop at the front of the run, unless it has already reached the table.
+        if (r.bottom < g.footY)
+            drawDropOnSurface(p, r.angle, r.bottom, r.width * 0.7, 1.3);
+    }
+}
+
+void drawCondensation(QPainter &p, int stage)
+{
+    p.drawImage(0, 0, mistLayer(stage));
+    if (stage < 3)
+        return;
+    p.save();
+    p.setClipPath(coldSurface());
+    for (const Drop &d : allDrops()) {
+        const double r = grownRadius(d, stage);
+        if (r > 0 && !(stage == 5 && swallowedByRun(d, r)))
+            drawDropOnSurface(p, d.angle, d.y, r);
+    }
+    if (stage == 5)
+        drawRuns(p);
+    p.restore();
+}
+
+} // namespace
+
+QImage drawCupPicture(int stage)
+{
+    QImage image(W, H, QImage::Format_ARGB32_Premultiplied);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+
+    drawBackground(p);
+    drawShadow(p);
+    if (stage == 5)
+        drawPuddle(p);
+    drawGlassBack(p);
+    drawWater(p);
+    drawBase(p);
+    drawGlassShine(p);
+    if (stage > 0)
+        drawCondensation(p, stage);
+    drawRim(p);
+    drawOutline(p);
+    return image;
+}

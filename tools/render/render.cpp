@@ -1,0 +1,59 @@
+// Renders the windows to PNG files, offscreen, for the README and for looking at a change:
+//   tesselka_render OUTDIR
+// Run it from the folder that holds the pictures (the build folder).
+
+#include "app/application.h"
+#include "run/main_window.h"
+
+#include <QApplication>
+#include <QDir>
+
+#include <cstdio>
+
+using tesselka::run::MainWindow;
+
+namespace {
+
+bool save(QWidget& window, const QString& path)
+{
+    const bool ok = window.grab().save(path);
+    std::fprintf(ok ? stdout : stderr, "%s %s\n", ok ? "wrote" : "cannot write",
+                 qPrintable(path));
+    return ok;
+}
+
+// The simulation window after `ticks` ticks from the start state, bar labels shown or not.
+bool render_main(const QString& path, int ticks, bool labels)
+{
+    MainWindow main;
+    main.load();
+    if (labels) {
+        main.Check1->setChecked(true);
+        main.Check1_Click();
+    }
+    for (int i = 0; i < ticks; ++i)
+        main.Timer1_Timer();
+    return save(main, path);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    tesselka::app::set_up(application);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: tesselka_render OUTDIR\n");
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    if (!out.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "cannot create %s\n", argv[1]);
+        return 1;
+    }
+    bool ok = render_main(out.filePath(QStringLiteral("main-start.png")), 0, false);
+    ok &= render_main(out.filePath(QStringLiteral("main-condensing.png")), 15, true);
+    return ok ? 0 : 1;
+}
