@@ -1,0 +1,75 @@
+#pragma once
+// A loaded simulation window per test, with the message box and the uncaught-error report
+// captured instead of shown.
+
+#include "forms/error_report.h"
+#include "run/main_window.h"
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace tesselka::testing {
+
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        previous_message_ = run::MainWindow::set_message_function(
+            [this](QWidget*, const QString& text) {
+                messages.push_back(text);
+                timer_running_at_message.push_back(w->Timer1->enabled());
+            });
+        previous_reporter_ = forms::set_error_reporter(
+            [this](const RuntimeError& e) { errors.push_back(e.code()); });
+        w = std::make_unique<run::MainWindow>();
+        w->load();
+    }
+
+    void TearDown() override
+    {
+        w.reset();
+        run::MainWindow::set_message_function(previous_message_);
+        forms::set_error_reporter(previous_reporter_);
+    }
+
+    // Types a text into a list and picks it, as Enter in its text field does.
+    void pick(forms::ComboBox* list, const QString& text)
+    {
+        list->set_text(text);
+        forms::run_guarded([this] { w->reset_run(); });
+    }
+
+    // Sets the inputs and resets, then cools to water temperature `t` with ticks.
+    void run_to(int kion, int situdo, int t0, int t)
+    {
+        w->kion->set_text(QString::number(kion));
+        w->situdo->set_text(QString::number(situdo));
+        pick(w->t0, QString::number(t0));
+        for (int i = t0; i > t; --i)
+            w->Timer1->fire();
+        ASSERT_EQ(w->t1->caption(), QString::number(t));
+    }
+
+    QString water() const { return w->t1->caption(); }
+
+    std::unique_ptr<run::MainWindow> w;
+    std::vector<QString> messages;
+    std::vector<bool> timer_running_at_message;
+    std::vector<ErrorCode> errors;
+
+private:
+    run::MainWindow::MessageFunction previous_message_;
+    forms::ErrorReporter previous_reporter_;
+};
+
+// The colour at a point of a grabbed widget.
+inline QColor pixel(QWidget& widget, QPoint at)
+{
+    return widget.grab().toImage().pixelColor(at);
+}
+
+}  // namespace tesselka::testing
