@@ -4,12 +4,17 @@
 #include "forms/error_report.h"
 #include "forms/fonts.h"
 #include "forms/picture.h"
+#include "intro/start_view.h"
+#include "picture_check.h"
 #include "run/main_window.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
+#include <QMessageBox>
 #include <QStyleFactory>
+
+#include <cstdio>
 
 namespace tesselka::app {
 
@@ -45,16 +50,44 @@ void set_up(QApplication& application)
     QApplication::setWindowIcon(globe_icon());
 }
 
+run::MainWindow* hand_over(intro::StartView* intro)
+{
+    // The intro closes before the simulation window shows; without this the application would
+    // take the moment with no window open for the end of the program.
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    struct Restore {
+        ~Restore() { QGuiApplication::setQuitOnLastWindowClosed(true); }
+    } restore;
+    intro->close();
+    auto* main = new run::MainWindow;
+    main->setAttribute(Qt::WA_DeleteOnClose);
+    main->load();
+    main->center_on_screen();
+    main->show();
+    return main;
+}
+
 int run(int argc, char** argv)
 {
     QApplication application(argc, argv);
     set_up(application);
-    auto* main = new run::MainWindow;
-    main->setAttribute(Qt::WA_DeleteOnClose);
-    forms::run_guarded([main] {
-        main->load();
-        main->center_on_screen();
-        main->show();
+
+    if (const QStringList problems = picture_problems(); !problems.isEmpty()) {
+        const QString message = picture_problem_message(problems);
+        std::fprintf(stderr, "tesselka: %s\n", message.toUtf8().constData());
+        if (forms::can_show_dialogs())
+            QMessageBox::critical(nullptr, QStringLiteral("Tesselka"), message);
+        return 2;
+    }
+
+    auto* intro = new intro::StartView;
+    intro->setAttribute(Qt::WA_DeleteOnClose);
+    intro->on_next([intro] { hand_over(intro); });
+    forms::run_guarded([intro] {
+        intro->load();
+        intro->center_on_screen();
+        intro->show();
+        intro->Command1->setFocus();
     });
     return application.exec();
 }

@@ -3,11 +3,22 @@
 
 class QApplication;
 
+namespace tesselka::intro {
+class StartView;
+}
+namespace tesselka::run {
+class MainWindow;
+}
+
 namespace tesselka::app {
 
 // Style, fonts, the globe icon and the folders pictures are looked up in. Tests use it too, so
 // that they see the windows as a pupil does.
 void set_up(QApplication& application);
+
+// The hand-over from the intro window: the intro goes, then the simulation window is created,
+// loaded and shown, not modal. The program does not end in between. Returns the new window.
+run::MainWindow* hand_over(intro::StartView* intro);
 
 // The whole program: returns its exit status.
 int run(int argc, char** argv);

@@ -28,7 +28,7 @@ void report_and_end(const RuntimeError& error)
     const QString text = error_message(error);
     std::fprintf(stderr, "tesselka: %s\n", text.toUtf8().constData());
     std::fflush(stderr);
-    if (qobject_cast<QApplication*>(QCoreApplication::instance()))
+    if (can_show_dialogs())
         QMessageBox::critical(nullptr, QStringLiteral("Tesselka"), text);
     std::exit(EXIT_FAILURE);
 }
@@ -40,6 +40,13 @@ ErrorReporter& reporter()
 }
 
 }  // namespace
+
+bool can_show_dialogs()
+{
+    return qobject_cast<QApplication*>(QCoreApplication::instance()) &&
+           QGuiApplication::platformName() != QLatin1String("offscreen") &&
+           QGuiApplication::platformName() != QLatin1String("minimal");
+}
 
 QString error_message(const RuntimeError& error)
 {

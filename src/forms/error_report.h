@@ -19,6 +19,9 @@ QString error_message(const RuntimeError& error);
 using ErrorReporter = std::function<void(const RuntimeError&)>;
 ErrorReporter set_error_reporter(ErrorReporter reporter);
 
+// Whether a message box can be seen: not on the offscreen platform, where nobody could close it.
+bool can_show_dialogs();
+
 // Runs an event handler; an error it raises goes to the report.
 void run_guarded(const std::function<void()>& handler) noexcept;
 

@@ -3,6 +3,7 @@
 // Run it from the folder that holds the pictures (the build folder).
 
 #include "app/application.h"
+#include "intro/start_view.h"
 #include "run/main_window.h"
 
 #include <QApplication>
@@ -36,6 +37,16 @@ bool render_main(const QString& path, int ticks, bool labels)
     return save(main, path);
 }
 
+// The intro window after `ticks` pages.
+bool render_intro(const QString& path, int ticks)
+{
+    tesselka::intro::StartView intro;
+    intro.load();
+    for (int i = 0; i < ticks; ++i)
+        intro.Timer1_Timer();
+    return save(intro, path);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -53,7 +64,10 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "cannot create %s\n", argv[1]);
         return 1;
     }
-    bool ok = render_main(out.filePath(QStringLiteral("main-start.png")), 0, false);
+    bool ok = render_intro(out.filePath(QStringLiteral("intro-first.png")), 0);
+    ok &= render_intro(out.filePath(QStringLiteral("intro-page3.png")), 4);
+    ok &= render_intro(out.filePath(QStringLiteral("intro-last.png")), 6);
+    ok &= render_main(out.filePath(QStringLiteral("main-start.png")), 0, false);
     ok &= render_main(out.filePath(QStringLiteral("main-condensing.png")), 15, true);
     return ok ? 0 : 1;
 }

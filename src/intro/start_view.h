@@ -1,0 +1,46 @@
+#pragma once
+// The intro window the program opens with: six captions and pictures shown one after another,
+// one per tick, telling the lesson's situation; "次へ" hands over to the simulation window.
+
+#include "forms/control_array.h"
+#include "forms/form.h"
+#include "forms/label.h"
+#include "forms/picture_box.h"
+#include "forms/timer.h"
+#include "forms/widgets.h"
+
+#include <cstdint>
+#include <functional>
+
+namespace tesselka::intro {
+
+class StartView : public forms::Form {
+public:
+    StartView();
+
+    // The load, before the window is first shown.
+    void load();
+    // One page: shows the next caption (they accumulate) and its picture.
+    void Timer1_Timer();
+    // The hand-over to the simulation window, at any time.
+    void Command1_Click();
+
+    // What "次へ" hands over to; the application sets it.
+    void on_next(std::function<void()> hand_over) { hand_over_ = std::move(hand_over); }
+
+    std::int16_t slide_no = 0;  // the page shown last, 0 to 5
+
+    forms::Label *title, *copyright;
+    forms::PictureBox* Picture1;
+    forms::ControlArray<forms::Label> Label1{"Label1"};
+    forms::CommandButton* Command1;
+    forms::Timer* Timer1;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    std::function<void()> hand_over_;
+};
+
+}  // namespace tesselka::intro

@@ -1,0 +1,99 @@
+// The real program, started as a process: the check of the pictures before any window shows,
+// and the lookup of the pictures that come with it.
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kProgram = QStringLiteral(TESSELKA_EXE);
+const QString kPictures = QFileInfo(kProgram).absolutePath();  // drawn beside it by the build
+
+struct Outcome {
+    bool finished;
+    int exit_code;
+    QString error_output;
+};
+
+// Starts `program` from `folder`; gives it `ms` to end by itself, then kills it.
+Outcome start(const QString& program, const QString& folder, int ms)
+{
+    QProcess p;
+    p.setWorkingDirectory(folder);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    p.setProcessEnvironment(env);
+    p.start(program, {});
+    EXPECT_TRUE(p.waitForStarted());
+    const bool finished = p.waitForFinished(ms);
+    if (!finished) {
+        p.kill();
+        p.waitForFinished();
+    }
+    return {finished, p.exitCode(), QString::fromUtf8(p.readAllStandardError())};
+}
+
+// A copy of the program in a folder of its own, so that it has no pictures to fall back on.
+class StartupTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(bin_.isValid() && work_.isValid());
+        program_ = bin_.filePath(QStringLiteral("tesselka"));
+        ASSERT_TRUE(QFile::copy(kProgram, program_));
+        for (int i = 0; i < 6; ++i)
+            ASSERT_TRUE(QFile::copy(QDir(kPictures).filePath(name(i)), work(name(i))));
+    }
+    static QString name(int i) { return QStringLiteral("%1.jpg").arg(i); }
+    QString work(const QString& file) const { return work_.filePath(file); }
+    Outcome start_program(int ms = 20000) { return start(program_, work_.path(), ms); }
+
+private:
+    QTemporaryDir bin_, work_;
+    QString program_;
+};
+
+void write(const QString& path, const QByteArray& content)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(content);
+}
+
+}  // namespace
+
+TEST_F(StartupTest, AMissingPictureStopsTheStartWithItsName)
+{
+    ASSERT_TRUE(QFile::remove(work(name(3))));
+    ASSERT_TRUE(QFile::remove(work(name(5))));
+    const Outcome r = start_program();
+    ASSERT_TRUE(r.finished);
+    EXPECT_NE(r.exit_code, 0);
+    EXPECT_TRUE(r.error_output.contains("3.jpg")) << r.error_output.toStdString();
+    EXPECT_TRUE(r.error_output.contains("5.jpg"));
+    EXPECT_FALSE(r.error_output.contains("0.jpg"));
+    EXPECT_TRUE(r.error_output.contains(QDir(work(".")).absolutePath()));  // where it looked
+}
+
+TEST_F(StartupTest, AnEmptyOrTextFileIsNoPicture)
+{
+    write(work(name(0)), "");
+    write(work(name(3)), "これは絵ではありません\n");
+    const Outcome r = start_program();
+    ASSERT_TRUE(r.finished);
+    EXPECT_NE(r.exit_code, 0);
+    EXPECT_TRUE(r.error_output.contains("0.jpg"));
+    EXPECT_TRUE(r.error_output.contains("3.jpg"));
+    EXPECT_FALSE(r.error_output.contains("1.jpg"));
+}
+
+TEST(Startup, FromAnotherFolderItFindsThePicturesThatComeWithIt)
+{
+    QTemporaryDir empty;
+    const Outcome r = start(kProgram, empty.path(), 1500);
+    EXPECT_FALSE(r.finished) << r.error_output.toStdString();  // still running its intro
+}
