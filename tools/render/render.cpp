@@ -1,5 +1,8 @@
 // Renders the windows to PNG files, offscreen, for the README and for looking at a change:
-//   tesselka_render OUTDIR
+//   tesselka_render OUTDIR [--series]
+// By default: the intro after its last page, and the simulation window at rest and condensing
+// with its bar labels. --series adds intro pages 0 and 3 and the simulation window at 30, 20, 10
+// and -10 degrees, bar labels shown and not.
 // Run it from the folder that holds the pictures (the build folder).
 
 #include "app/application.h"
@@ -55,8 +58,9 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     tesselka::app::set_up(application);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: tesselka_render OUTDIR\n");
+    const bool series = argc == 3 && QByteArray(argv[2]) == "--series";
+    if (argc != 2 && !series) {
+        std::fprintf(stderr, "usage: tesselka_render OUTDIR [--series]\n");
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
@@ -64,10 +68,19 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "cannot create %s\n", argv[1]);
         return 1;
     }
-    bool ok = render_intro(out.filePath(QStringLiteral("intro-first.png")), 0);
-    ok &= render_intro(out.filePath(QStringLiteral("intro-page3.png")), 4);
-    ok &= render_intro(out.filePath(QStringLiteral("intro-last.png")), 6);
+    bool ok = render_intro(out.filePath(QStringLiteral("intro-last.png")), 6);
     ok &= render_main(out.filePath(QStringLiteral("main-start.png")), 0, false);
     ok &= render_main(out.filePath(QStringLiteral("main-condensing.png")), 15, true);
+    if (series) {
+        ok &= render_intro(out.filePath(QStringLiteral("intro-first.png")), 0);
+        ok &= render_intro(out.filePath(QStringLiteral("intro-page3.png")), 4);
+    }
+    for (int t : {30, 20, 10, -10}) {
+        if (!series)
+            break;
+        for (bool labels : {false, true})
+            ok &= render_main(out.filePath(QStringLiteral("main-%1%2.png").arg(t).arg(labels ? "-labels" : "")),
+                              30 - t, labels);
+    }
     return ok ? 0 : 1;
 }

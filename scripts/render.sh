@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and renders both windows to PNG files (default: docs/).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+out="$(pwd)/${1:-docs}"
+scripts/install-deps.sh
+scripts/build.sh
+cd build
+QT_QPA_PLATFORM=offscreen ./tesselka_render "$out"

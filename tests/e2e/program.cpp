@@ -1,0 +1,86 @@
+#include "program.h"
+
+#include <QFile>
+#include <QPainter>
+
+#include <stdexcept>
+
+namespace tesselka::e2e {
+
+namespace {
+
+void check(bool ok, const char* what)
+{
+    if (!ok)
+        throw std::runtime_error(what);
+}
+
+}  // namespace
+
+QColor Program::stage_color(int stage)
+{
+    static const QColor colors[] = {{230, 40, 40},  {40, 180, 40},  {40, 60, 230},
+                                    {230, 200, 30}, {200, 40, 200}, {30, 200, 200}};
+    return colors[stage];
+}
+
+int Program::stage_of(QColor color)
+{
+    for (int i = 0; i < 6; ++i) {
+        const QColor c = stage_color(i);
+        if (std::abs(c.red() - color.red()) + std::abs(c.green() - color.green()) +
+                std::abs(c.blue() - color.blue()) < 60)
+            return i;
+    }
+    return -1;
+}
+
+Program::Program()
+{
+    check(bin_.isValid() && work_.isValid(), "no temporary folder");
+    check(QFile::copy(QStringLiteral(TESSELKA_EXE), bin_.filePath(QStringLiteral("tesselka"))),
+          "cannot copy the program");
+    for (int i = 0; i < 6; ++i) {
+        QImage picture(140, 205, QImage::Format_RGB32);
+        picture.fill(stage_color(i));
+        QPainter painter(&picture);
+        painter.setPen(Qt::black);
+        QFont font;
+        font.setPixelSize(90);
+        painter.setFont(font);
+        painter.drawText(picture.rect().adjusted(0, 40, 0, 0), Qt::AlignCenter, QString::number(i));
+        painter.end();
+        check(picture.save(work_.filePath(QStringLiteral("%1.jpg").arg(i)), "JPG", 95),
+              "cannot write a test picture");
+    }
+}
+
+Program::~Program()
+{
+    if (process_.state() != QProcess::NotRunning) {
+        process_.kill();
+        process_.waitForFinished();
+    }
+}
+
+void Program::remove_picture(int stage)
+{
+    QFile::remove(work_.filePath(QStringLiteral("%1.jpg").arg(stage)));
+}
+
+void Program::start()
+{
+    process_.setWorkingDirectory(work_.path());
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));  // a real window on the test's display
+    process_.setProcessEnvironment(env);
+    process_.start(bin_.filePath(QStringLiteral("tesselka")), {});
+    check(process_.waitForStarted(), "the program did not start");
+}
+
+bool Program::wait_exit(int timeout_ms)
+{
+    return process_.state() == QProcess::NotRunning || process_.waitForFinished(timeout_ms);
+}
+
+}  // namespace tesselka::e2e

@@ -1,0 +1,36 @@
+#pragma once
+// The real program for an end-to-end test: a copy of the executable in a folder of its own (so
+// that the only pictures it can find are the test's), started from a working folder that holds
+// six test-made pictures, each a flat colour with its number, so a screenshot tells which one
+// shows.
+
+#include <QColor>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace tesselka::e2e {
+
+class Program {
+public:
+    Program();
+    ~Program();
+
+    void remove_picture(int stage);
+    void start();
+    // Waits for the program to end by itself; false if it is still running after `timeout_ms`.
+    bool wait_exit(int timeout_ms = 5000);
+    int exit_code() const { return process_.exitCode(); }
+    bool crashed() const { return process_.exitStatus() == QProcess::CrashExit; }
+    QString error_output() { return QString::fromUtf8(process_.readAllStandardError()); }
+
+    // The colour of the picture for each stage, and the stage a colour shows (-1: none).
+    static QColor stage_color(int stage);
+    static int stage_of(QColor color);
+
+private:
+    QTemporaryDir bin_, work_;
+    QProcess process_;
+};
+
+}  // namespace tesselka::e2e

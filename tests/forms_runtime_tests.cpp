@@ -1,0 +1,260 @@
+// The run-time error path, control arrays and the interval timer.
+
+#include "forms/control_array.h"
+#include "forms/error_report.h"
+#include "forms/timer.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <new>
+#include <stdexcept>
+#include <vector>
+
+namespace tesselka::forms {
+namespace {
+
+// Puts a reporter that records in place of the one that ends the program, and puts the one
+// before back when done.
+class ReportCatcher {
+public:
+    ReportCatcher()
+        : previous_(set_error_reporter([this](const RuntimeError& e) { reports.push_back(e); }))
+    {
+    }
+    ~ReportCatcher() { set_error_reporter(std::move(previous_)); }
+    ReportCatcher(const ReportCatcher&) = delete;
+    ReportCatcher& operator=(const ReportCatcher&) = delete;
+
+    std::vector<RuntimeError> reports;
+
+private:
+    ErrorReporter previous_;
+};
+
+struct ThrowCase {
+    const char* name;
+    std::function<void()> handler;
+    ErrorCode code;
+    std::string detail;
+};
+
+class Guard : public testing::TestWithParam<ThrowCase> {};
+
+TEST_P(Guard, ReportsWhatTheHandlerRaisedAndNothingEscapes)
+{
+    ReportCatcher catcher;
+    EXPECT_NO_THROW(run_guarded(GetParam().handler));
+    ASSERT_EQ(catcher.reports.size(), 1u);
+    EXPECT_EQ(catcher.reports[0].code(), GetParam().code);
+    EXPECT_EQ(catcher.reports[0].detail(), GetParam().detail);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Errors, Guard,
+    testing::Values(
+        ThrowCase{"runtime_error", [] { throw RuntimeError(ErrorCode::Overflow, "x * y"); },
+                  ErrorCode::Overflow, "x * y"},
+        ThrowCase{"missing_file", [] { throw RuntimeError(ErrorCode::FileNotFound, "9.jpg"); },
+                  ErrorCode::FileNotFound, "9.jpg"},
+        ThrowCase{"std_exception", [] { throw std::out_of_range("table row 99"); },
+                  ErrorCode::Internal, "table row 99"},
+        ThrowCase{"bad_alloc", [] { throw std::bad_alloc(); }, ErrorCode::Internal,
+                  std::bad_alloc().what()}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(GuardState, HandlerStopsAtTheFailingStepAndKeepsWhatItSet)
+{
+    ReportCatcher catcher;
+    int before = 0, after = 0;
+    run_guarded([&] {
+        before = 7;
+        throw RuntimeError(ErrorCode::TypeMismatch, "abc");
+        after = 7;
+    });
+    EXPECT_EQ(before, 7);
+    EXPECT_EQ(after, 0);
+    EXPECT_EQ(catcher.reports.size(), 1u);
+
+    run_guarded([&] { after = 1; });
+    EXPECT_EQ(after, 1);
+    EXPECT_EQ(catcher.reports.size(), 1u) << "a handler that succeeds reports nothing";
+}
+
+TEST(GuardState, ReporterIsPutBackInTurn)
+{
+    ReportCatcher outer;
+    {
+        ReportCatcher inner;
+        run_guarded([] { throw RuntimeError(ErrorCode::Overflow, "inner"); });
+        EXPECT_EQ(inner.reports.size(), 1u);
+    }
+    run_guarded([] { throw RuntimeError(ErrorCode::Overflow, "outer"); });
+    ASSERT_EQ(outer.reports.size(), 1u);
+    EXPECT_EQ(outer.reports[0].detail(), "outer");
+}
+
+TEST(GuardState, GuardedSlotIgnoresSignalArguments)
+{
+    ReportCatcher catcher;
+    QObject sender;
+    int runs = 0;
+    QObject::connect(&sender, &QObject::objectNameChanged, &sender, guarded([&] {
+                         ++runs;
+                         throw RuntimeError(ErrorCode::SubscriptOutOfRange, "ssp(3)");
+                     }));
+    sender.setObjectName(QStringLiteral("a"));
+    EXPECT_EQ(runs, 1);
+    ASSERT_EQ(catcher.reports.size(), 1u);
+    EXPECT_EQ(catcher.reports[0].code(), ErrorCode::SubscriptOutOfRange);
+}
+
+struct MessageCase {
+    ErrorCode code;
+    const char* number;
+    const char* meaning;
+};
+
+class Message : public testing::TestWithParam<MessageCase> {};
+
+TEST_P(Message, HasNumberMeaningAndDetail)
+{
+    const MessageCase& m = GetParam();
+    const QString text = error_message(RuntimeError(m.code, "水滴 %1 (x)"));
+    EXPECT_TRUE(text.startsWith(QStringLiteral("実行時エラー '%1':").arg(m.number))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QString::fromUtf8(m.meaning))) << text.toStdString();
+    EXPECT_TRUE(text.endsWith(QStringLiteral("\n(水滴 %1 (x))"))) << text.toStdString();
+
+    const QString bare = error_message(RuntimeError(m.code, ""));
+    EXPECT_TRUE(bare.endsWith(QString::fromUtf8(m.meaning))) << "no empty brackets for no detail";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Codes, Message,
+    testing::Values(MessageCase{ErrorCode::Overflow, "6", "オーバーフローしました。"},
+                    MessageCase{ErrorCode::SubscriptOutOfRange, "9",
+                                "インデックスが有効範囲にありません。"},
+                    MessageCase{ErrorCode::TypeMismatch, "13", "型が一致しません。"},
+                    MessageCase{ErrorCode::Internal, "51", "内部エラーです。"},
+                    MessageCase{ErrorCode::FileNotFound, "53", "ファイルが見つかりません。"},
+                    MessageCase{ErrorCode::MissingMember, "340",
+                                "コントロール配列の要素が存在しません。"},
+                    MessageCase{ErrorCode::InvalidPicture, "481", "ピクチャが無効です。"}));
+
+class MissingMember : public testing::TestWithParam<int> {};
+
+TEST_P(MissingMember, IsRaisedNamingArrayAndIndex)
+{
+    int a = 1, b = 2, c = 3;
+    ControlArray<int> ssp("ssp");
+    ssp.push_back(a);
+    ssp.push_back(b);
+    ssp.push_back(c);
+    EXPECT_EQ(&ssp(0), &a);
+    EXPECT_EQ(&ssp(2), &c);
+    const int index = GetParam();
+    try {
+        ssp(index);
+        FAIL() << "no error for index " << index;
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.code(), ErrorCode::MissingMember);
+        EXPECT_EQ(e.detail(), "ssp(" + std::to_string(index) + ")");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Indices, MissingMember, testing::Values(3, 4, -1, INT_MAX, INT_MIN));
+
+TEST(ControlArrayEmpty, HasNoMemberZero)
+{
+    const ControlArray<int> none("none");
+    EXPECT_EQ(none.size(), 0);
+    EXPECT_THROW(none(0), RuntimeError);
+}
+
+// Runs the event loop until `timer` has ticked `ticks` times or `limit_ms` has passed.
+int run_until_ticks(Timer& timer, int ticks, int limit_ms)
+{
+    int n = 0;
+    QEventLoop loop;
+    timer.on_timer([&] {
+        if (++n >= ticks)
+            loop.quit();
+    });
+    QTimer::singleShot(limit_ms, &loop, &QEventLoop::quit);
+    loop.exec();
+    timer.on_timer({});
+    return n;
+}
+
+TEST(Timer, EnablingARunningTimerKeepsItsCountdown)
+{
+    Timer timer(nullptr, 300);
+    QElapsedTimer clock;
+    clock.start();
+    timer.set_enabled(true);
+    QTimer::singleShot(200, &timer, [&] { timer.set_enabled(true); });
+    ASSERT_EQ(run_until_ticks(timer, 1, 1000), 1);
+    // Due at 300 ms; counted afresh it would come at 500.
+    EXPECT_LT(clock.elapsed(), 450);
+    EXPECT_TRUE(timer.enabled());
+}
+
+TEST(Timer, NewIntervalIsCountedAfresh)
+{
+    Timer timer(nullptr, 200);
+    QElapsedTimer clock;
+    clock.start();
+    timer.set_enabled(true);
+    QTimer::singleShot(100, &timer, [&] { timer.set_interval(200); });
+    ASSERT_EQ(run_until_ticks(timer, 1, 1000), 1);
+    EXPECT_GE(clock.elapsed(), 280);
+    EXPECT_EQ(timer.interval(), 200);
+}
+
+TEST(Timer, DisabledTimerDoesNotTick)
+{
+    Timer running(nullptr, 10), stopped(nullptr, 10);
+    int stopped_ticks = 0;
+    stopped.on_timer([&] { ++stopped_ticks; });
+    stopped.set_enabled(true);
+    running.set_enabled(true);
+    stopped.set_enabled(false);
+    EXPECT_FALSE(stopped.enabled());
+    ASSERT_EQ(run_until_ticks(running, 5, 1000), 5);
+    EXPECT_EQ(stopped_ticks, 0);
+}
+
+TEST(Timer, TickErrorsGoToTheReportAndTheTimerGoesOn)
+{
+    ReportCatcher catcher;
+    Timer timer(nullptr, 10);
+    QEventLoop loop;
+    timer.on_timer([&] {
+        if (catcher.reports.size() >= 1)
+            loop.quit();
+        throw RuntimeError(ErrorCode::Overflow, "tick");
+    });
+    timer.set_enabled(true);
+    QTimer::singleShot(1000, &loop, &QEventLoop::quit);
+    loop.exec();
+    EXPECT_EQ(catcher.reports.size(), 2u);
+    EXPECT_TRUE(timer.enabled());
+}
+
+TEST(Timer, FireRunsTheHandlerThroughTheGuard)
+{
+    ReportCatcher catcher;
+    Timer timer(nullptr, 1000);
+    timer.fire();  // no handler yet: nothing happens
+    timer.on_timer([] { throw std::logic_error("no table"); });
+    EXPECT_NO_THROW(timer.fire());
+    ASSERT_EQ(catcher.reports.size(), 1u);
+    EXPECT_EQ(catcher.reports[0].code(), ErrorCode::Internal);
+    EXPECT_FALSE(timer.enabled()) << "firing by hand does not start the timer";
+}
+
+}  // namespace
+}  // namespace tesselka::forms
