@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libgl-dev
   fonts-ipafont-gothic
   googletest libgtest-dev libbenchmark-dev
-  xvfb xauth xdotool openbox wmctrl
+  xvfb xauth xdotool openbox wmctrl desktop-file-utils
 )
 
 missing=()

@@ -42,6 +42,9 @@ void set_up(QApplication& application)
 {
     application.setApplicationName(QStringLiteral("tesselka"));
     application.setApplicationVersion(forms::version_text().mid(4));
+    // Ties the windows to the menu entry "tesselka.desktop"; on Wayland that is how they find
+    // their icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("tesselka"));
     // One style on every desktop, so the windows look as they were laid out.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setPalette(QApplication::style()->standardPalette());

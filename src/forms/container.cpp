@@ -44,9 +44,9 @@ void Container::draw_line(double x1, double y1, double x2, double y2, QColor col
         surface_.fill(Qt::transparent);
     }
     QPainter painter(&surface_);
-    painter.setPen(QPen(color, 0));
+    painter.setPen(QPen(color, 1));
     const QPoint a = to_pixels(x1, y1), b = to_pixels(x2, y2);
-    painter.drawLine(a, b);
+    painter.drawLine(pixel_line(a, b));
     changed(QRect(a, b).normalized().adjusted(-1, -1, 1, 1));
 }
 

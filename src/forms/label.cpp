@@ -1,6 +1,7 @@
 #include "label.h"
 
 #include "system_colors.h"
+#include "twips.h"
 
 #include <QPainter>
 #include <QTextLayout>
@@ -48,7 +49,7 @@ void Label::paint(QPainter& painter) const
     QRect text_box = box;
     if (border_) {
         painter.setPen(system_color::window_text());
-        painter.drawRect(box.adjusted(0, 0, -1, -1));
+        painter.drawRect(pixel_outline(box));
         text_box = box.adjusted(2, 1, -2, -1);
     }
     const Qt::Alignment h = align_ == Align::right    ? Qt::AlignRight

@@ -20,9 +20,10 @@ void Line::place(double x1, double y1, double x2, double y2)
 void Line::paint(QPainter& painter) const
 {
     painter.save();
-    QPen pen(color_, 0, dotted_ ? Qt::DotLine : Qt::SolidLine);  // cosmetic: one device pixel
+    // One pixel of the window: two device pixels on a screen of double density.
+    QPen pen(color_, 1, dotted_ ? Qt::DotLine : Qt::SolidLine);
     painter.setPen(pen);
-    painter.drawLine(to_pixels(x1_, y1_), to_pixels(x2_, y2_));
+    painter.drawLine(pixel_line(to_pixels(x1_, y1_), to_pixels(x2_, y2_)));
     painter.restore();
 }
 

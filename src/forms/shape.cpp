@@ -1,6 +1,7 @@
 #include "shape.h"
 
 #include "system_colors.h"
+#include "twips.h"
 
 #include <QPainter>
 
@@ -32,7 +33,7 @@ void Shape::paint(QPainter& painter) const
             painter.fillRect(r, inside);
         painter.setPen(border_);
         painter.setBrush(Qt::NoBrush);
-        painter.drawRect(r.adjusted(0, 0, -1, -1));
+        painter.drawRect(pixel_outline(r));
     } else {
         // Small circles read better smoothed; the pixel at the centre keeps the fill colour.
         painter.setRenderHint(QPainter::Antialiasing);

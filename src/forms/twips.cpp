@@ -35,4 +35,15 @@ QRect to_pixels(double left, double top, double width, double height)
     return QRect(QPoint(x0, y0), QPoint(to_pixels(left + width) - 1, to_pixels(top + height) - 1));
 }
 
+QLineF pixel_line(QPoint from, QPoint to)
+{
+    const QPointF half(0.5, 0.5);
+    return {QPointF(from) + half, QPointF(to) + half};
+}
+
+QRectF pixel_outline(const QRect& box)
+{
+    return QRectF(box).adjusted(0.5, 0.5, -0.5, -0.5);
+}
+
 }  // namespace tesselka::forms

@@ -6,6 +6,8 @@
 #include <QPoint>
 #include <QRect>
 
+#include <QLineF>
+
 namespace tesselka::forms {
 
 double pixels_per_twip();
@@ -14,5 +16,11 @@ QPoint to_pixels(double x, double y);
 // The rectangle whose edges are the rounded twip edges; empty when width or height is not
 // positive.
 QRect to_pixels(double left, double top, double width, double height);
+
+// A 1-pixel line between the centres of two pixels, so that it covers exactly those pixels on
+// a screen of any density.
+QLineF pixel_line(QPoint from, QPoint to);
+// The outline of a box through the centres of its edge pixels.
+QRectF pixel_outline(const QRect& box);
 
 }  // namespace tesselka::forms
