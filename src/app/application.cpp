@@ -1,5 +1,6 @@
 #include "application.h"
 
+#include "forms/accessibility.h"
 #include "forms/app_info.h"
 #include "forms/error_report.h"
 #include "forms/fonts.h"
@@ -49,6 +50,7 @@ void set_up(QApplication& application)
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setPalette(QApplication::style()->standardPalette());
     forms::install_fonts();
+    forms::install_accessibility();
     forms::set_data_folders(data_folders());
     QApplication::setWindowIcon(globe_icon());
 }

@@ -1,5 +1,6 @@
 #include "container.h"
 
+#include "label.h"
 #include "twips.h"
 
 #include <QPainter>
@@ -48,6 +49,15 @@ void Container::draw_line(double x1, double y1, double x2, double y2, QColor col
     const QPoint a = to_pixels(x1, y1), b = to_pixels(x2, y2);
     painter.drawLine(pixel_line(a, b));
     changed(QRect(a, b).normalized().adjusted(-1, -1, 1, 1));
+}
+
+std::vector<const Label*> Container::labels() const
+{
+    std::vector<const Label*> out;
+    for (const auto& control : controls_)
+        if (const auto* label = dynamic_cast<const Label*>(control.get()))
+            out.push_back(label);
+    return out;
 }
 
 int Container::stacking_index(const Control& control) const

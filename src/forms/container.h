@@ -50,6 +50,9 @@ public:
     // The client area within the widget, in pixels.
     QRect client() const { return client_area_(); }
 
+    // The labels, back-most first (for screen readers).
+    std::vector<const class Label*> labels() const;
+
     // Stacking position (0 = back-most); for tests.
     int stacking_index(const Control& control) const;
 

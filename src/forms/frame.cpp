@@ -7,8 +7,9 @@
 namespace tesselka::forms {
 
 Frame::Frame(QWidget* parent, const QString& caption)
-    : QGroupBox(caption, parent), Placed(static_cast<QWidget&>(*this))
+    : QWidget(parent), Placed(static_cast<QWidget&>(*this)), title_(caption)
 {
+    setAccessibleName(caption);
 }
 
 void Frame::paintEvent(QPaintEvent*)
@@ -24,10 +25,10 @@ void Frame::paintEvent(QPaintEvent*)
     painter.drawRect(outline);
     painter.setPen(Qt::white);
     painter.drawRect(outline.translated(1, 1));
-    const QRect caption_box(8, 0, metrics.horizontalAdvance(title()) + 4, metrics.height());
+    const QRect caption_box(8, 0, metrics.horizontalAdvance(title_) + 4, metrics.height());
     painter.fillRect(caption_box, system_color::button_face());
     painter.setPen(system_color::button_text());
-    painter.drawText(caption_box, Qt::AlignCenter, title());
+    painter.drawText(caption_box, Qt::AlignCenter, title_);
     client_.paint(painter);
 }
 

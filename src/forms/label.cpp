@@ -37,6 +37,24 @@ Label::Label(Container& container)
 {
 }
 
+Label::~Label()
+{
+    if (accessible_id_)
+        QAccessible::deleteAccessibleInterface(accessible_id_);
+}
+
+void Label::set_caption(const QString& caption)
+{
+    if (caption == caption_)
+        return;
+    set(caption_, caption);
+    if (accessible_id_) {
+        QAccessibleEvent event(QAccessible::accessibleInterface(accessible_id_),
+                               QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
 void Label::paint(QPainter& painter) const
 {
     const QRect box = bounds();

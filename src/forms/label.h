@@ -2,6 +2,7 @@
 
 #include "control.h"
 
+#include <QAccessible>
 #include <QColor>
 #include <QFont>
 #include <QString>
@@ -15,9 +16,11 @@ public:
     enum class Align { left, right, centre };
 
     explicit Label(Container& container);
+    ~Label() override;
 
     const QString& caption() const { return caption_; }
-    void set_caption(const QString& caption) { set(caption_, caption); }
+    // A new caption is also told to a screen reader that knows the label.
+    void set_caption(const QString& caption);
     const QFont& font() const { return font_; }
     void set_font(const QFont& font) { set(font_, font); }
     QColor fore_color() const { return fore_; }
@@ -33,7 +36,11 @@ public:
 
     void paint(QPainter& painter) const override;
 
+    // The label's object for screen readers, once one has asked for it (accessibility.cpp).
+    QAccessible::Id& accessible_id() const { return accessible_id_; }
+
 private:
+    mutable QAccessible::Id accessible_id_ = 0;
     QString caption_;
     QFont font_;
     QColor fore_, back_;

@@ -56,6 +56,7 @@ StartView::StartView() : Form(QStringLiteral("Tesselka(start)"), 5610, 4170)
 
     Picture1 = new forms::PictureBox(this);
     Picture1->place(120, 720, 2175, 3135);
+    Picture1->setAccessibleName(QStringLiteral("コップの絵"));
     Command1 = new forms::CommandButton(this, QStringLiteral("次へ"));
     Command1->place(3960, 3600, 1095, 375);
     Command1->setFont(forms::stored_font(11.25, true));
@@ -72,6 +73,7 @@ void StartView::load()
     copyright->set_caption(forms::version_text() + QStringLiteral("  ") + forms::legal_copyright());
     slide_no = 0;
     Picture1->client().set_picture(forms::load_picture(picture_name(0)));
+    Picture1->setAccessibleDescription(Label1(0).caption());
     Timer1->set_enabled(true);
 }
 
@@ -79,6 +81,7 @@ void StartView::Timer1_Timer()
 {
     Label1(slide_no).set_visible(true);
     Picture1->client().set_picture(forms::load_picture(picture_name(slide_no)));
+    Picture1->setAccessibleDescription(Label1(slide_no).caption());
     ++slide_no;
     if (slide_no > 5) {
         slide_no = 5;

@@ -31,6 +31,7 @@ MainView::MainView()
     lay_out_air_diagram();
     Picture2 = placed(new forms::PictureBox(this), {8760, 2280, 2160, 3495});
     set_tab_order();
+    name_for_screen_readers();
 }
 
 void MainView::lay_out_title_and_run_controls()

@@ -94,6 +94,10 @@ private:
     void check_bar_labels();
     void draw_air_diagram();
     void load_cup_picture();
+    // After the redraw: what the chart, the thermometer, the air diagram and the cup show now, in
+    // words, for a screen reader.
+    void describe_for_screen_readers();
+    void name_for_screen_readers();
 
     // The water temperature, read again from the caption of `t1` wherever it is needed.
     double water_temperature() const;

@@ -28,6 +28,7 @@ void MainView::update_view()
     check_bar_labels();
     draw_air_diagram();
     load_cup_picture();
+    describe_for_screen_readers();
 }
 
 double MainView::water_temperature() const

@@ -1,0 +1,163 @@
+#include "accessibility.h"
+
+#include "container.h"
+#include "form.h"
+#include "frame.h"
+#include "label.h"
+#include "picture_box.h"
+#include "widgets.h"
+
+#include <QAccessibleWidget>
+
+namespace tesselka::forms {
+
+namespace {
+
+Container* container_of(QObject* object)
+{
+    if (auto* f = dynamic_cast<Form*>(object))
+        return &f->client();
+    if (auto* p = dynamic_cast<PictureBox*>(object))
+        return &p->client();
+    if (auto* g = dynamic_cast<Frame*>(object))
+        return &g->client();
+    return nullptr;
+}
+
+// A label, as a child of its container's accessible object.
+class LabelAccessible : public QAccessibleInterface {
+public:
+    LabelAccessible(QWidget* owner, const Label* label) : owner_(owner), label_(label) {}
+
+    bool isValid() const override { return owner_ != nullptr; }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return parent() ? parent()->window() : nullptr; }
+    QAccessibleInterface* focusChild() const override { return nullptr; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* parent() const override
+    {
+        return QAccessible::queryAccessibleInterface(owner_);
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? label_->caption() : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override
+    {
+        const Container* c = container_of(owner_);
+        const QRect local = label_->bounds().translated(c ? c->client().topLeft() : QPoint());
+        return QRect(owner_->mapToGlobal(local.topLeft()), local.size());
+    }
+    QAccessible::Role role() const override { return QAccessible::StaticText; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State s;
+        s.invisible = !label_->visible() || !owner_->isVisible();
+        s.readOnly = true;
+        return s;
+    }
+
+private:
+    QPointer<QWidget> owner_;
+    const Label* label_;
+};
+
+// A container: its child widgets as usual, then its visible labels.
+class ContainerAccessible : public QAccessibleWidget {
+public:
+    ContainerAccessible(QWidget* widget, QAccessible::Role role) : QAccessibleWidget(widget, role) {}
+
+    int childCount() const override
+    {
+        return QAccessibleWidget::childCount() + static_cast<int>(labels().size());
+    }
+    QAccessibleInterface* child(int index) const override
+    {
+        const int widgets = QAccessibleWidget::childCount();
+        if (index < widgets)
+            return QAccessibleWidget::child(index);
+        const auto list = labels();
+        return index - widgets < static_cast<int>(list.size()) ? list[index - widgets] : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        const auto list = labels();
+        for (std::size_t i = 0; i < list.size(); ++i)
+            if (list[i] == child)
+                return QAccessibleWidget::childCount() + static_cast<int>(i);
+        return QAccessibleWidget::indexOfChild(child);
+    }
+
+private:
+    // The visible labels, back to front; each has one interface for its life.
+    std::vector<QAccessibleInterface*> labels() const
+    {
+        std::vector<QAccessibleInterface*> out;
+        Container* c = container_of(widget());
+        if (!c)
+            return out;
+        for (const Label* label : c->labels()) {
+            if (!label->visible())
+                continue;
+            QAccessible::Id& id = label->accessible_id();
+            if (!id)
+                id = QAccessible::registerAccessibleInterface(new LabelAccessible(widget(), label));
+            out.push_back(QAccessible::accessibleInterface(id));
+        }
+        return out;
+    }
+};
+
+// An editable drop-down list, named for its field ("気温") rather than for the value it holds,
+// which it reports as its value. Its text field is its child, for typing.
+class ListAccessible : public QAccessibleWidget {
+public:
+    explicit ListAccessible(ComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Value)
+            return list()->text();
+        return QAccessibleWidget::text(t);
+    }
+    QStringList actionNames() const override
+    {
+        return QStringList{showMenuAction()} << QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override
+    {
+        if (action == showMenuAction())
+            list()->showPopup();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    ComboBox* list() const { return static_cast<ComboBox*>(widget()); }
+};
+
+QAccessibleInterface* factory(const QString&, QObject* object)
+{
+    if (auto* list = dynamic_cast<ComboBox*>(object))
+        return new ListAccessible(list);
+    if (!container_of(object))
+        return nullptr;
+    auto* widget = static_cast<QWidget*>(object);
+    const QAccessible::Role role = dynamic_cast<Form*>(object)         ? QAccessible::Window
+                                   : dynamic_cast<PictureBox*>(object) ? QAccessible::Graphic
+                                                                       : QAccessible::Grouping;
+    return new ContainerAccessible(widget, role);
+}
+
+}  // namespace
+
+void install_accessibility()
+{
+    QAccessible::installFactory(factory);
+}
+
+}  // namespace tesselka::forms
