@@ -55,23 +55,18 @@ QByteArray png_claiming(quint32 width, quint32 height)
     return png;
 }
 
-// A small JPEG whose frame header claims another size.
-QByteArray jpeg_claiming(quint16 width, quint16 height)
-{
-    QByteArray jpeg = picture(16, 16, "JPEG");
-    const qsizetype sof = jpeg.indexOf(QByteArray("\xff\xc0", 2));
-    if (sof < 0)
-        return {};
-    qToBigEndian(height, jpeg.data() + sof + 5);
-    qToBigEndian(width, jpeg.data() + sof + 7);
-    return jpeg;
-}
-
 // A JPEG cut off where its image data would begin.
 QByteArray jpeg_without_scan()
 {
     const QByteArray jpeg = picture(16, 16, "JPEG");
     return jpeg.left(jpeg.indexOf(QByteArray("\xff\xda", 2)));
+}
+
+// A PNG whose header is whole but whose pixel data stops short.
+QByteArray png_cut_in_data()
+{
+    const QByteArray png = picture(16, 16, "PNG");
+    return png.left(png.indexOf("IDAT") + 20);
 }
 
 bool write(const QString& path, const QByteArray& bytes)
@@ -110,7 +105,7 @@ protected:
 
 TEST_F(Pictures, WorkingDirectoryFirstThenDataFolders)
 {
-    ASSERT_TRUE(write(in_work("0.jpg"), picture(3, 2, "JPEG")));
+    ASSERT_TRUE(write(in_work("0.jpg"), picture(3, 2, "PNG")));  // the content decides
     ASSERT_TRUE(write(in_data("0.jpg"), picture(5, 4, "JPEG")));
     EXPECT_EQ(find_picture("0.jpg"), in_work("0.jpg"));
     EXPECT_EQ(load_picture("0.jpg").size(), QSize(3, 2));
@@ -132,32 +127,10 @@ TEST_F(Pictures, WorkingDirectoryFirstThenDataFolders)
 
 TEST_F(Pictures, FolderListHasWorkingDirectoryFirstAndNoRepeats)
 {
-    set_data_folders({data.path() + "/sub/..", QDir::currentPath(), data.path() + "/", data.path()});
-    EXPECT_EQ(picture_folders(), (QStringList{QDir::currentPath(), QDir::cleanPath(data.path())}));
+    const QString d = data.path();
+    set_data_folders({d + "/sub/..", QDir::currentPath(), d + "/", d});
+    EXPECT_EQ(picture_folders(), (QStringList{QDir::currentPath(), QDir::cleanPath(d)}));
 }
-
-struct GoodCase {
-    const char* name;
-    std::function<QByteArray()> bytes;
-    QSize size;
-};
-
-class GoodPicture : public Pictures, public testing::WithParamInterface<GoodCase> {};
-
-TEST_P(GoodPicture, Loads)
-{
-    const QString name = QString::fromUtf8(GetParam().name);
-    ASSERT_TRUE(write(in_data(name), GetParam().bytes()));
-    EXPECT_EQ(load_picture(name).size(), GetParam().size);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Files, GoodPicture,
-    testing::Values(GoodCase{"1.jpg", [] { return picture(140, 205, "JPEG"); }, QSize(140, 205)},
-                    GoodCase{"コップ.png", [] { return picture(7, 9, "PNG"); }, QSize(7, 9)},
-                    // the content decides, not the name
-                    GoodCase{"2.jpg", [] { return picture(6, 6, "PNG"); }, QSize(6, 6)},
-                    GoodCase{"3.bmp", [] { return picture(4096, 1, "BMP"); }, QSize(4096, 1)}));
 
 struct BadCase {
     const char* label;
@@ -185,9 +158,9 @@ INSTANTIATE_TEST_SUITE_P(
                     BadCase{"text", [] { return QByteArray("Tesselka\n30 60 30\n"); }},
                     BadCase{"jpeg_cut_in_header", [] { return picture(16, 16, "JPEG").left(100); }},
                     BadCase{"jpeg_without_scan", [] { return jpeg_without_scan(); }},
+                    // a sound header that promises pixels which never come
+                    BadCase{"png_cut_in_data", [] { return png_cut_in_data(); }},
                     BadCase{"png_of_100000_square", [] { return png_claiming(100000, 100000); }},
-                    BadCase{"png_of_1_by_100000", [] { return png_claiming(1, 100000); }},
-                    BadCase{"jpeg_of_60000_square", [] { return jpeg_claiming(60000, 60000); }},
                     // small in memory, but no picture of the windows is anything like it
                     BadCase{"wide_png", [] { return picture(20000, 1, "PNG"); }}),
     [](const auto& info) { return std::string(info.param.label); });
@@ -201,19 +174,6 @@ TEST_F(Pictures, FolderOfThatNameIsNoPictureAndHidesTheDataFolder)
         FAIL() << "loaded a folder";
     } catch (const RuntimeError& e) {
         EXPECT_EQ(e.code(), ErrorCode::InvalidPicture);
-    }
-}
-
-TEST(ProgramPictures, AllLoadFromTheBuildFolder)
-{
-    for (int i = 0; i <= 5; ++i) {
-        const QString name = QStringLiteral("%1.jpg").arg(i);
-        SCOPED_TRACE(name.toStdString());
-        EXPECT_FALSE(find_picture(name).isEmpty());
-        const QImage image = load_picture(name);
-        EXPECT_FALSE(image.isNull());
-        EXPECT_LE(image.width(), 300);
-        EXPECT_LE(image.height(), 300);
     }
 }
 

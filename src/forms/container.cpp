@@ -31,6 +31,8 @@ void Container::set_back_color(QColor color)
 
 void Container::set_picture(const QImage& picture)
 {
+    if (picture.cacheKey() == picture_.cacheKey())
+        return;  // the same picture again: nothing to repaint
     const QRect before(QPoint(0, 0), picture_.size());
     picture_ = picture;
     changed(before.united(QRect(QPoint(0, 0), picture_.size())));
@@ -68,9 +70,10 @@ int Container::stacking_index(const Control& control) const
     return -1;
 }
 
-void Container::paint(QPainter& painter) const
+void Container::paint(QPainter& painter, const QRect& dirty) const
 {
     const QRect client_rect = client();
+    const QRect wanted = dirty.translated(-client_rect.topLeft());
     const QRect area(QPoint(0, 0), client_rect.size());
     painter.save();
     painter.translate(client_rect.topLeft());
@@ -82,7 +85,7 @@ void Container::paint(QPainter& painter) const
     if (!surface_.isNull())
         painter.drawImage(QPoint(0, 0), surface_);
     for (const auto& control : controls_)
-        if (control->visible())
+        if (control->visible() && control->bounds().intersects(wanted))
             control->paint(painter);
     painter.restore();
 }

@@ -56,7 +56,8 @@ public:
     // Stacking position (0 = back-most); for tests.
     int stacking_index(const Control& control) const;
 
-    void paint(QPainter& painter) const;
+    // Paints what lies in `dirty` (widget pixels); controls wholly outside it are skipped.
+    void paint(QPainter& painter, const QRect& dirty) const;
     // Repaints the given client pixels.
     void changed(const QRect& pixels) const;
 

@@ -3,6 +3,7 @@
 #include "system_colors.h"
 #include "twips.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 
@@ -23,10 +24,10 @@ void Form::center_on_screen()
         move(s->availableGeometry().center() - QPoint(width() / 2, height() / 2));
 }
 
-void Form::paintEvent(QPaintEvent*)
+void Form::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    client_.paint(painter);
+    client_.paint(painter, event->rect());
 }
 
 }  // namespace tesselka::forms

@@ -2,6 +2,7 @@
 
 #include "system_colors.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace tesselka::forms {
@@ -10,9 +11,10 @@ Frame::Frame(QWidget* parent, const QString& caption)
     : QWidget(parent), Placed(static_cast<QWidget&>(*this)), title_(caption)
 {
     setAccessibleName(caption);
+    setAttribute(Qt::WA_OpaquePaintEvent);  // it fills its whole box itself
 }
 
-void Frame::paintEvent(QPaintEvent*)
+void Frame::paintEvent(QPaintEvent* event)
 {
     // Painted here rather than by the style, so that the frame has the same face as the labels
     // inside it: an etched outline whose top runs through the middle of the caption.
@@ -29,7 +31,7 @@ void Frame::paintEvent(QPaintEvent*)
     painter.fillRect(caption_box, system_color::button_face());
     painter.setPen(system_color::button_text());
     painter.drawText(caption_box, Qt::AlignCenter, title_);
-    client_.paint(painter);
+    client_.paint(painter, event->rect());
 }
 
 }  // namespace tesselka::forms

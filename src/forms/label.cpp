@@ -47,7 +47,7 @@ void Label::set_caption(const QString& caption)
 {
     if (caption == caption_)
         return;
-    set(caption_, caption);
+    restyle(caption_, caption);
     if (accessible_id_) {
         QAccessibleEvent event(QAccessible::accessibleInterface(accessible_id_),
                                QAccessible::NameChanged);
@@ -60,10 +60,21 @@ void Label::paint(QPainter& painter) const
     const QRect box = bounds();
     if (box.isEmpty())
         return;
-    painter.save();
-    painter.setClipRect(box, Qt::IntersectClip);
-    if (opaque_)
-        painter.fillRect(box, back_);
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    if (image_generation_ != generation_ || image_.size() != box.size() * ratio ||
+        image_.devicePixelRatio() != ratio)
+        render(box.size(), ratio);
+    painter.drawImage(box.topLeft(), image_);
+}
+
+void Label::render(const QSize& size, qreal ratio) const
+{
+    image_ = QImage(size * ratio, QImage::Format_ARGB32_Premultiplied);
+    image_.setDevicePixelRatio(ratio);
+    image_.fill(opaque_ ? back_ : QColor(Qt::transparent));
+    image_generation_ = generation_;
+    QPainter painter(&image_);
+    const QRect box(QPoint(0, 0), size);
     QRect text_box = box;
     if (border_) {
         painter.setPen(system_color::window_text());
@@ -77,9 +88,10 @@ void Label::paint(QPainter& painter) const
     // Japanese text may break between any two characters; a run that must stay whole, such as
     // "(g)", overflows its box a little rather than split.
     option.setWrapMode(QTextOption::WordWrap);
-    QTextLayout layout(caption_, font_, painter.device());
+    QTextLayout layout(caption_, font_, &image_);
     layout.setTextOption(option);
-    layout.setFormats(blank_run_formats(caption_, font_));
+    if (caption_.contains(QChar(0x3000)))
+        layout.setFormats(blank_run_formats(caption_, font_));
     // Lines one em apart, as in the face the layouts were made with; ours adds leading that
     // would push the last line of a tall caption out of its box.
     const int pitch = QFontInfo(font_).pixelSize();
@@ -94,7 +106,6 @@ void Label::paint(QPainter& painter) const
     layout.endLayout();
     painter.setPen(fore_);
     layout.draw(&painter, text_box.topLeft());
-    painter.restore();
 }
 
 }  // namespace tesselka::forms

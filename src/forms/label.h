@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QString>
 
 namespace tesselka::forms {
@@ -22,17 +23,17 @@ public:
     // A new caption is also told to a screen reader that knows the label.
     void set_caption(const QString& caption);
     const QFont& font() const { return font_; }
-    void set_font(const QFont& font) { set(font_, font); }
+    void set_font(const QFont& font) { restyle(font_, font); }
     QColor fore_color() const { return fore_; }
-    void set_fore_color(QColor color) { set(fore_, color); }
+    void set_fore_color(QColor color) { restyle(fore_, color); }
     QColor back_color() const { return back_; }
-    void set_back_color(QColor color) { set(back_, color); }
+    void set_back_color(QColor color) { restyle(back_, color); }
     bool opaque() const { return opaque_; }
-    void set_opaque(bool opaque) { set(opaque_, opaque); }
+    void set_opaque(bool opaque) { restyle(opaque_, opaque); }
     Align alignment() const { return align_; }
-    void set_alignment(Align align) { set(align_, align); }
+    void set_alignment(Align align) { restyle(align_, align); }
     bool border() const { return border_; }
-    void set_border(bool border) { set(border_, border); }
+    void set_border(bool border) { restyle(border_, border); }
 
     void paint(QPainter& painter) const override;
 
@@ -40,6 +41,22 @@ public:
     QAccessible::Id& accessible_id() const { return accessible_id_; }
 
 private:
+    // Sets a property of the label's look: its painted image is made again at the next paint.
+    template <class T, class V>
+    void restyle(T& field, V&& value)
+    {
+        if (field == value)
+            return;
+        set(field, std::forward<V>(value));
+        ++generation_;
+    }
+    void render(const QSize& size, qreal ratio) const;
+
+    // Laying out text is the dearest part of a repaint, so the label keeps its painted image
+    // until its look or size changes; moving it only moves the image.
+    mutable QImage image_;
+    mutable quint64 image_generation_ = 0;
+    quint64 generation_ = 1;
     mutable QAccessible::Id accessible_id_ = 0;
     QString caption_;
     QFont font_;

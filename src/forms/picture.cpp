@@ -2,9 +2,14 @@
 
 #include "model/runtime_error.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+
+#include <algorithm>
+#include <vector>
 
 namespace tesselka::forms {
 namespace {
@@ -18,9 +23,41 @@ QStringList& data_folders()
     return folders;
 }
 
+// No picture file of ours comes near this; a larger one is refused unread.
+constexpr qint64 kMaxBytes = 16 * 1024 * 1024;
+
 [[noreturn]] void fail(ErrorCode code, const QString& what)
 {
     throw RuntimeError(code, what.toStdString());
+}
+
+QImage decode(const QByteArray& bytes, const QString& path)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    const QSize size = reader.size();  // from the header, before anything is allocated
+    if (!reader.canRead() || !size.isValid() || size.width() > kMaxSide || size.height() > kMaxSide)
+        fail(ErrorCode::InvalidPicture, path);
+    QImage image = reader.read();
+    if (image.isNull())
+        fail(ErrorCode::InvalidPicture, path);
+    return image;
+}
+
+// The pictures decoded last, with the bytes they came from.
+struct Decoded {
+    QString path;
+    QByteArray bytes;
+    QImage image;
+};
+constexpr std::size_t kCacheSize = 8;
+
+std::vector<Decoded>& decoded()
+{
+    static std::vector<Decoded> cache;
+    return cache;
 }
 
 }  // namespace
@@ -51,15 +88,23 @@ QImage load_picture(const QString& name)
     const QString path = find_picture(name);
     if (path.isEmpty())
         fail(ErrorCode::FileNotFound, name);
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    const QSize size = reader.size();
-    if (!QFileInfo(path).isFile() || !reader.canRead() || !size.isValid() ||
-        size.width() > kMaxSide || size.height() > kMaxSide)
+    // The file is read afresh every time; it is decoded again only when its bytes have changed,
+    // which keeps a tick cheap while a teacher's new picture still shows at once.
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || file.size() > kMaxBytes || !file.open(QIODevice::ReadOnly))
         fail(ErrorCode::InvalidPicture, path);
-    QImage image = reader.read();
-    if (image.isNull())
-        fail(ErrorCode::InvalidPicture, path);
+    const QByteArray bytes = file.readAll();
+    auto& cache = decoded();
+    const auto hit = std::find_if(cache.begin(), cache.end(),
+                                  [&](const Decoded& d) { return d.path == path; });
+    if (hit != cache.end() && hit->bytes == bytes)
+        return hit->image;
+    const QImage image = decode(bytes, path);
+    if (hit != cache.end())
+        cache.erase(hit);
+    if (cache.size() >= kCacheSize)
+        cache.erase(cache.begin());
+    cache.push_back({path, bytes, image});
     return image;
 }
 

@@ -2,6 +2,7 @@
 
 #include "system_colors.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace tesselka::forms {
@@ -15,6 +16,8 @@ PictureBox::PictureBox(QWidget* parent, Border border)
     }
     client_.set_back_color(system_color::button_face());
     fore_ = system_color::window_text();
+    // It paints every one of its pixels, so what lies under it need not be painted first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);  // nothing in a picture box answers the keyboard
 }
 
@@ -22,7 +25,7 @@ void PictureBox::paintEvent(QPaintEvent* event)
 {
     {
         QPainter painter(this);
-        client_.paint(painter);
+        client_.paint(painter, event->rect());
     }
     QFrame::paintEvent(event);  // the border, around the client area
 }

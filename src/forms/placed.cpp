@@ -13,7 +13,8 @@ void Placed::place(double left, double top, double width, double height)
     width_ = static_cast<float>(width);
     height_ = static_cast<float>(height);
     const QRect r = to_pixels(left_, top_, width_, height_);
-    self_.setGeometry(r.isEmpty() ? QRect(r.topLeft(), QSize(0, 0)) : r);
+    // A box of no size keeps its place.
+    self_.setGeometry(r.isEmpty() ? QRect(to_pixels(left_, top_), QSize(0, 0)) : r);
 }
 
 }  // namespace tesselka::forms

@@ -12,6 +12,10 @@ ComboBox::ComboBox(QWidget* parent, const QStringList& items, const QString& tex
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
+    // Qt would pick the item whose text was typed when editing finishes, and report that as a
+    // pick from the list: a click on leaving the field, or a second one after Enter. Only a pick
+    // or Enter counts here.
+    disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
     // The lists are only 41 pixels wide: a narrow arrow and small margins leave room for the
     // two or three digits of a value.
     setStyleSheet(QStringLiteral("QComboBox { padding: 0px 0px 0px 3px; }"
