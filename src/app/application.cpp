@@ -24,7 +24,8 @@ namespace {
 QIcon globe_icon()
 {
     QIcon icon;
-    for (int size : {16, 32, 48, 64, 128, 256})
+    // The sizes a title bar and a task bar use; the menu takes the installed theme icons.
+    for (int size : {16, 32, 48})
         icon.addFile(QStringLiteral(":/icons/globe-%1.png").arg(size), QSize(size, size));
     return icon;
 }
