@@ -9,6 +9,7 @@ packages=(
   fonts-ipafont-gothic
   googletest libgtest-dev libbenchmark-dev
   xvfb xauth xdotool openbox wmctrl desktop-file-utils
+  strace clang libclang-rt-14-dev
 )
 
 missing=()

@@ -6,3 +6,11 @@ scripts/install-deps.sh
 scripts/build.sh
 cd build
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2 --timeout 600
+cd ..
+# TESSELKA_QUICK=1 stops here; CI goes on.
+[ -n "${TESSELKA_QUICK:-}" ] && exit 0
+# The typed-input check, fuzzed for a bounded time.
+fuzz/run.sh
+# The same suite built with AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer; its
+# CTest summary closes the run.
+tests/reliability/sanitize.sh

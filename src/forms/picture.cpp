@@ -31,6 +31,30 @@ constexpr qint64 kMaxBytes = 16 * 1024 * 1024;
     throw RuntimeError(code, what.toStdString());
 }
 
+// Notes the image decoders' warnings while it lives, and passes every message on.
+class DecoderWarnings {
+public:
+    DecoderWarnings() { previous_ = qInstallMessageHandler(&DecoderWarnings::handle); }
+    ~DecoderWarnings()
+    {
+        qInstallMessageHandler(previous_);
+        seen_ = false;
+    }
+    bool seen() const { return seen_; }
+
+private:
+    static void handle(QtMsgType type, const QMessageLogContext& context, const QString& text)
+    {
+        if (type == QtWarningMsg && context.category &&
+            QByteArray(context.category).startsWith("qt.gui.imageio"))
+            seen_ = true;
+        if (previous_)
+            previous_(type, context, text);
+    }
+    static inline QtMessageHandler previous_ = nullptr;
+    static inline bool seen_ = false;
+};
+
 QImage decode(const QByteArray& bytes, const QString& path)
 {
     QBuffer buffer;
@@ -40,7 +64,15 @@ QImage decode(const QByteArray& bytes, const QString& path)
     const QSize size = reader.size();  // from the header, before anything is allocated
     if (!reader.canRead() || !size.isValid() || size.width() > kMaxSide || size.height() > kMaxSide)
         fail(ErrorCode::InvalidPicture, path);
-    QImage image = reader.read();
+    // A decoder that meets damaged data may still hand back a picture, partly grey, with only a
+    // warning: a warning while reading counts as no picture.
+    QImage image;
+    {
+        const DecoderWarnings warnings;
+        image = reader.read();
+        if (warnings.seen())
+            image = QImage();
+    }
     if (image.isNull())
         fail(ErrorCode::InvalidPicture, path);
     return image;

@@ -61,6 +61,15 @@ bool is_plain_decimal(std::string_view s)
     return digits > 0 && i == s.size();
 }
 
+// Whether a plain decimal has no digit other than 0 before its point.
+bool is_below_one(std::string_view s)
+{
+    if (!s.empty() && (s.front() == '-' || s.front() == '+'))
+        s.remove_prefix(1);
+    const auto point = s.find('.');
+    return s.substr(0, point).find_first_not_of('0') == std::string_view::npos;
+}
+
 }  // namespace
 
 std::optional<double> parse_number(std::string_view text)
@@ -79,6 +88,8 @@ std::optional<double> parse_number(std::string_view text)
         s.remove_prefix(1);
     double value = 0;
     const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
+    if (ec == std::errc::result_out_of_range && is_below_one(s))
+        return 0.0;  // too small for a double, such as 0.000...1: as near to 0 as can be
     if (ec != std::errc() || end != s.data() + s.size() || !std::isfinite(value))
         return std::nullopt;
     return value == 0 ? 0.0 : value;  // no negative zero

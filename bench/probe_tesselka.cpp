@@ -1,0 +1,23 @@
+// The program's own start-up (app::run, as the executable runs it), watched by the first-paint
+// hook: process start to the intro window's first paint, then "次へ" to the simulation window's
+// first paint, then PROBE_TICKS cooling ticks.
+
+#include "probe_hook.h"
+
+#include "app/application.h"
+#include "intro/start_view.h"
+#include "run/main_window.h"
+
+using tesselka::intro::StartView;
+using tesselka::run::MainWindow;
+
+int main(int argc, char** argv)
+{
+    probe::install({
+        .is_first = [](QWidget* w) { return dynamic_cast<StartView*>(w) != nullptr; },
+        .is_second = [](QWidget* w) { return dynamic_cast<MainWindow*>(w) != nullptr; },
+        .next = [](QWidget* w) { static_cast<StartView*>(w)->Command1->click(); },
+        .tick = [](QWidget* w, int) { static_cast<MainWindow*>(w)->Timer1->fire(); },
+    });
+    return tesselka::app::run(argc, argv);
+}

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Builds everything with AddressSanitizer, UndefinedBehaviorSanitizer and LeakSanitizer into
+# build-asan/ and runs the whole suite there: the soak, the real program as a process, and the
+# end-to-end test in real windows on Xvfb.
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+root="$(pwd)"
+
+sanitize="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer"
+cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Sanitize \
+  -DCMAKE_CXX_FLAGS_SANITIZE="-O1 -g1 $sanitize" \
+  -DCMAKE_EXE_LINKER_FLAGS_SANITIZE="$sanitize" >/dev/null
+cmake --build build-asan -j2
+
+cd build-asan
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:strict_init_order=1"
+export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+export LSAN_OPTIONS="suppressions=$root/tests/reliability/lsan.supp:print_suppressions=0"
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2 --timeout 900

@@ -1,0 +1,170 @@
+// The real program, as a process, with a broken cup picture: before the start each fault gives
+// the start-up message and exit status 2, with no hang and bounded memory; during the intro a
+// picture that goes or breaks ends the program through the error report (status 1).
+
+#include "broken_pictures.h"
+#include "child_process.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <iostream>
+#include <poll.h>
+#include <sys/inotify.h>
+#include <thread>
+
+namespace tesselka::testing {
+namespace {
+
+const QString kProgram = QStringLiteral(TESSELKA_EXE);
+
+QString name(int i) { return QStringLiteral("%1.jpg").arg(i); }
+
+// Far above the program's own needs (about 40 MB), far below one decoded 60000 x 60000 picture
+// (14 GB); a sanitizer's shadow memory is allowed for.
+constexpr long kMemoryBoundKb = 300L * 1024 * kSlowdown;
+
+// A copy of the program in a folder of its own, so that it has no pictures to fall back on, and
+// a work folder holding the six pictures.
+class ProgramCopy : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(bin_.isValid() && work_.isValid() && logs_.isValid());
+        program_ = bin_.filePath(QStringLiteral("tesselka"));
+        ASSERT_TRUE(QFile::copy(kProgram, program_));
+        const QString pictures = QFileInfo(kProgram).absolutePath();
+        for (int i = 0; i < 6; ++i) {
+            QFile source(QDir(pictures).filePath(name(i)));
+            ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+            good_[i] = source.readAll();
+            ASSERT_TRUE(write_file(work(name(i)), good_[i]));
+        }
+    }
+
+    QString work(const QString& file) const { return work_.filePath(file); }
+
+    std::unique_ptr<Child> start()
+    {
+        return std::make_unique<Child>(
+            std::vector<std::string>{program_.toStdString()}, work_.path().toStdString(),
+            std::vector<std::pair<std::string, std::string>>{{"QT_QPA_PLATFORM", "offscreen"}},
+            logs_.filePath(QStringLiteral("stderr.txt")).toStdString());
+    }
+
+    QTemporaryDir bin_, work_, logs_;
+    QString program_;
+    QByteArray good_[6];
+};
+
+class StartWithBrokenPicture : public ProgramCopy,
+                               public ::testing::WithParamInterface<PictureFault> {};
+
+TEST_P(StartWithBrokenPicture, GivesTheStartUpMessage)
+{
+    const PictureFault& fault = GetParam();
+    ASSERT_TRUE(fault.apply(work(name(3)), good_[3]));
+
+    const ChildResult r = start()->wait(20000 * kSlowdown);
+    std::cout << "fault " << fault.name << ": " << (r.finished ? "exit " : "killed, ")
+              << (r.finished ? std::to_string(r.exit_code) : "still running") << " after "
+              << r.seconds << " s, peak " << r.peak_kb / 1024 << " MB" << std::endl;
+    ASSERT_TRUE(r.finished) << "still running after " << r.seconds << " s";
+    EXPECT_EQ(r.signal, 0);
+    EXPECT_EQ(r.exit_code, 2) << r.error_output;
+    const QString out = QString::fromStdString(r.error_output);
+    EXPECT_TRUE(out.contains(QStringLiteral("起動できません"))) << r.error_output;
+    EXPECT_TRUE(out.contains(name(3) + (fault.not_found ? QStringLiteral("（見つかりません）")
+                                                         : QStringLiteral("（絵として読めません"))))
+        << r.error_output;
+    for (int i : {0, 1, 2, 4, 5})
+        EXPECT_FALSE(out.contains(name(i))) << r.error_output;
+    EXPECT_LT(r.peak_kb, kMemoryBoundKb);
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, StartWithBrokenPicture, ::testing::ValuesIn(kPictureFaults),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ProgramCopy, TheLargestPictureAllowedStartsWithinTheMemoryBound)
+{
+    // 4096 x 4096 is the most a picture may state; the intro shows 0.jpg at once.
+    QImage big(4096, 4096, QImage::Format_RGB32);
+    big.fill(QColor(200, 220, 255));
+    ASSERT_TRUE(big.save(work(name(0)), "PNG"));
+    auto child = start();
+    std::this_thread::sleep_for(std::chrono::milliseconds(2500 * kSlowdown));
+    const ChildResult r = child->stop(SIGKILL);
+    std::cout << "a 4096 x 4096 picture: peak " << r.peak_kb / 1024 << " MB" << std::endl;
+    EXPECT_FALSE(r.finished);
+    EXPECT_EQ(r.error_output.find("起動できません"), std::string::npos) << r.error_output;
+    EXPECT_LT(r.peak_kb, kMemoryBoundKb);
+}
+
+// Waits until the program has closed `file` after reading it, as the start-up check does with
+// every picture before any window shows.
+bool wait_for_read(const QString& folder, const QString& file, int ms)
+{
+    const int fd = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    if (fd < 0 || inotify_add_watch(fd, QFile::encodeName(folder).constData(), IN_CLOSE_NOWRITE) < 0)
+        return false;
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    bool seen = false;
+    while (!seen && std::chrono::steady_clock::now() < until) {
+        pollfd p{fd, POLLIN, 0};
+        if (poll(&p, 1, 50) <= 0)
+            continue;
+        alignas(inotify_event) char buffer[4096];
+        const ssize_t n = read(fd, buffer, sizeof buffer);
+        for (ssize_t at = 0; at < n;) {
+            const auto* e = reinterpret_cast<const inotify_event*>(buffer + at);
+            seen = seen || (e->len > 0 && file == QString::fromUtf8(e->name));
+            at += static_cast<ssize_t>(sizeof(inotify_event) + e->len);
+        }
+    }
+    close(fd);
+    return seen;
+}
+
+struct IntroFault {
+    const char* name;
+    int picture;
+    const char* code;
+    bool remove;
+};
+
+void PrintTo(const IntroFault& f, std::ostream* out) { *out << f.name; }
+
+class IntroPictureBreaks : public ProgramCopy, public ::testing::WithParamInterface<IntroFault> {};
+
+TEST_P(IntroPictureBreaks, EndsThroughTheErrorReport)
+{
+    // The intro shows picture i at its (i + 1)th tick, 0.8 s apart; the file breaks once the
+    // start-up check has read the last picture.
+    const IntroFault& fault = GetParam();
+    auto child = start();
+    ASSERT_TRUE(wait_for_read(work_.path(), name(5), 20000 * kSlowdown));
+    const QString path = work(name(fault.picture));
+    if (fault.remove)
+        ASSERT_TRUE(QFile::remove(path));
+    else
+        ASSERT_TRUE(write_file(path, "GIF89a, or so it says"));
+    const ChildResult r = child->wait(20000 * kSlowdown);
+    std::cout << fault.name << ": exit " << r.exit_code << " after " << r.seconds << " s, peak "
+              << r.peak_kb / 1024 << " MB" << std::endl;
+    ASSERT_TRUE(r.finished) << "still running after " << r.seconds << " s";
+    EXPECT_EQ(r.signal, 0);
+    EXPECT_EQ(r.exit_code, 1) << r.error_output;
+    const QString out = QString::fromStdString(r.error_output);
+    EXPECT_TRUE(out.contains(QStringLiteral("実行時エラー '%1'").arg(fault.code))) << r.error_output;
+    EXPECT_TRUE(out.contains(name(fault.picture))) << r.error_output;
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, IntroPictureBreaks,
+                         ::testing::Values(IntroFault{"removed", 5, "53", true},
+                                           IntroFault{"overwritten", 4, "481", false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace tesselka::testing
