@@ -327,7 +327,7 @@ void tick_rows(const TickFigures& t)
     row({"paint events per tick", t.survey("paint_events", 1), "", "", "",
          "window and child widgets"});
     row({"… of which paint events of the window itself", t.survey("window_paint_events", 1), "", "",
-         "", "each one lays out every label on the window"});
+         "", "each one paints the controls that meet its region"});
     row({"render of the dirty region (all widgets)", fmt(t.us("BM_PaintDirtyRender"), "µs", 0), "", "", "",
          "QWidget::render(&image, offset, region) with the regions captured from real ticks"});
     row({"… the window's own paintEvent only", fmt(t.us("BM_PaintDirtyRenderWindowOnly"), "µs", 0), "", "",
@@ -336,9 +336,9 @@ void tick_rows(const TickFigures& t)
     row({"the window's light-weight controls, whole window", fmt(t.us("BM_WindowControlsPaint"), "µs", 0), "",
          "", "", "Container::paint of the Form into an image, unclipped"});
     row({"… clipped to t1 (a 33x20 px change)", fmt(t.us("BM_WindowControlsPaintClipT1"), "µs", 0), "", "",
-         "", "same with the painter clipped: every label still builds its text layout"});
+         "", "same with the painter clipped to t1: only the controls that meet it are painted"});
     row({"one label's paint (Label7)", fmt(t.us("BM_LabelPaint"), "µs", 1), "", "", "",
-         "forms::Label::paint: a QTextLayout built and laid out per paint"});
+         "forms::Label::paint: its kept image, laid out again only when its look changes"});
     row({"… the same drawn from a kept layout", fmt(t.us("BM_LabelDrawKeptLayout"), "µs", 1), "", "", "",
          "QTextLayout made once, only draw() per paint"});
     row({"… the same drawn from a kept image of the label", fmt(t.us("BM_LabelDrawKeptImage"), "µs", 2), "", "", "",
