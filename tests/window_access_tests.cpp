@@ -112,7 +112,7 @@ TEST_F(AccessTest, ALessonFromTheKeyboardAlone)
 {
     w->show();
     QApplication::setActiveWindow(w.get());
-    w->Command1->setFocus();
+    EXPECT_EQ(QApplication::focusWidget(), w->Command1);  // the first in the tab order
     QTest::keyClick(w->Command1, Qt::Key_Space);  // start
     EXPECT_EQ(water(), "29");
     QTest::keyClick(w->Command2, Qt::Key_Space);  // stop
