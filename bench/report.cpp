@@ -339,27 +339,11 @@ void tick_rows(const TickFigures& t)
          "", "same with the painter clipped to t1: only the controls that meet it are painted"});
     row({"one label's paint (Label7)", fmt(t.us("BM_LabelPaint"), "µs", 1), "", "", "",
          "forms::Label::paint: its kept image, laid out again only when its look changes"});
-    row({"… the same drawn from a kept layout", fmt(t.us("BM_LabelDrawKeptLayout"), "µs", 1), "", "", "",
-         "QTextLayout made once, only draw() per paint"});
-    row({"… the same drawn from a kept image of the label", fmt(t.us("BM_LabelDrawKeptImage"), "µs", 2), "", "", "",
-         "QPainter::drawImage of the label painted once"});
     row({"mirrored steps = real ticks", t.same("mirror_differences"), "", "", "",
          "45 ticks compared pixel for pixel"});
 
-    section("What-ifs: the same work with one change made from outside the code, to size the fixes");
-    const double opaque = t.us("BM_WhatIfOpaqueBoxesTick", "tick_us");
-    row({"whole tick with the boxes marked opaque", fmt(opaque, "µs", 0), "", ratio(opaque, tick), "",
-         "Qt::WA_OpaquePaintEvent on graph, thermo, Picture1, Picture2, setting: the window stops "
-         "repainting under them (screen checked against a full render: " +
-             t.same("opaque_differences") + "; as is: " + t.same("as_is_differences") + ")"});
-    row({"… its repaint", fmt(t.us("BM_WhatIfOpaqueBoxesTick", "paint_us"), "µs", 0), "",
-         ratio(t.us("BM_WhatIfOpaqueBoxesTick", "paint_us"), t.us("BM_Tick", "paint_us")), "", "ratio to the repaint as is"});
-    const double skip = t.us("BM_WhatIfSkipOutsideClip"), clip = t.us("BM_WindowControlsPaintClipT1");
-    row({"window paint clipped to t1, controls outside the clip skipped", fmt(skip, "µs", 0), "", ratio(skip, clip), "",
-         "only the labels whose box meets the clip painted (Label7, t1); ratio to all of them"});
-    const double pic = t.us("BM_WhatIfPictureReadCompare"), load = t.us("BM_LoadPicture");
-    row({"picture read every tick, decoded only when its bytes change", fmt(pic, "µs", 1), "", ratio(pic, load), "",
-         "QFile::readAll + compare with the bytes last decoded; ratio to load_picture"});
+    row({"what the screen shows = a full render", t.same("screen_differences"), "", "", "",
+         "41 ticks: painting only the dirty region leaves no stale pixels"});
 }
 
 void startup_rows(const std::string& platform, int runs)

@@ -159,7 +159,7 @@ struct Survey {
     std::vector<QRegion> regions;  // the dirty region of each tick, in window pixels
     double dirty_fraction = 0, window_own_fraction = 0, paint_events = 0, window_paint_events = 0;
     int width = 0, height = 0;
-    int mirror_differences = 0, opaque_differences = 0, as_is_differences = 0;
+    int mirror_differences = 0, screen_differences = 0;
 };
 const Survey& survey();
 
@@ -367,162 +367,10 @@ void BM_LabelPaint(benchmark::State& state)
 }
 BENCHMARK(BM_LabelPaint)->Unit(benchmark::kMicrosecond);
 
-// ... and the same text drawn from a layout kept from an earlier paint.
-void BM_LabelDrawKeptLayout(benchmark::State& state)
-{
-    MainWindow& w = shown_window();
-    const auto* label = w.Label7;
-    QImage image(w.size(), QImage::Format_ARGB32_Premultiplied);
-    QPainter painter(&image);
-    const QString text = label->caption();
-    QTextLayout layout(text, label->font(), painter.device());
-    QTextOption option(Qt::AlignRight | Qt::AlignTop);
-    option.setWrapMode(QTextOption::WordWrap);
-    layout.setTextOption(option);
-    QList<QTextLayout::FormatRange> ranges;
-    const qreal em = QFontMetricsF(label->font()).horizontalAdvance(QChar(0x3000));
-    for (int i = 0; i < text.size(); ++i) {
-        if (text[i] != QChar(0x3000))
-            continue;
-        QTextLayout::FormatRange range{i, 1, {}};
-        range.format.setFont(label->font());
-        range.format.setFontLetterSpacingType(QFont::AbsoluteSpacing);
-        range.format.setFontLetterSpacing(-0.4 * em);
-        ranges << range;
-    }
-    layout.setFormats(ranges);
-    const QRect box = label->bounds();
-    const int pitch = QFontInfo(label->font()).pixelSize();
-    layout.beginLayout();
-    for (int y = 0;; y += pitch) {
-        QTextLine line = layout.createLine();
-        if (!line.isValid())
-            break;
-        line.setLineWidth(box.width());
-        line.setPosition(QPointF(0, y));
-    }
-    layout.endLayout();
-    for (auto _ : state) {
-        painter.save();
-        painter.setClipRect(box, Qt::IntersectClip);
-        painter.fillRect(box, label->back_color());
-        painter.setPen(label->fore_color());
-        layout.draw(&painter, box.topLeft());
-        painter.restore();
-    }
-}
-BENCHMARK(BM_LabelDrawKeptLayout)->Unit(benchmark::kMicrosecond);
 
-// ... and the same text drawn from an image of the label kept from an earlier paint.
-void BM_LabelDrawKeptImage(benchmark::State& state)
-{
-    MainWindow& w = shown_window();
-    const auto* label = w.Label7;
-    const QRect box = label->bounds();
-    QImage kept(box.size(), QImage::Format_ARGB32_Premultiplied);
-    kept.fill(Qt::transparent);
-    {
-        QPainter p(&kept);
-        p.translate(-box.topLeft());
-        label->paint(p);
-    }
-    QImage image(w.size(), QImage::Format_ARGB32_Premultiplied);
-    QPainter painter(&image);
-    for (auto _ : state)
-        painter.drawImage(box.topLeft(), kept);
-}
-BENCHMARK(BM_LabelDrawKeptImage)->Unit(benchmark::kMicrosecond);
-
-// ---------------------------------------------------------------------------------------------
-// What-ifs: the same work with a change made from outside the program's code, to size a fix.
-
-// The window's labels in the order they were made (back to front on the window).
-std::vector<tesselka::forms::Label*> window_labels(MainWindow& w)
-{
-    std::vector<tesselka::forms::Label*> labels = {w.title, w.version, w.copyright, w.Label10,
-                                                   w.Label13, w.Label1, w.Label3, w.Label2};
-    for (int i = 0; i < 6; ++i) {
-        labels.push_back(&w.hs_memori(i));
-        labels.push_back(&w.ondo_memori(i));
-    }
-    for (auto* l : {w.Label7, w.t1, w.Label9})
-        labels.push_back(l);
-    return labels;
-}
-
-// The window's paint clipped to t1 if the container skipped the controls outside the clip.
-void BM_WhatIfSkipOutsideClip(benchmark::State& state)
-{
-    MainWindow& w = shown_window();
-    QImage image(w.size(), QImage::Format_ARGB32_Premultiplied);
-    QPainter painter(&image);
-    const QRect clip = w.t1->bounds();
-    painter.setClipRect(clip);
-    const auto labels = window_labels(w);
-    for (auto _ : state) {
-        painter.fillRect(clip, w.client().back_color());
-        for (auto* l : labels)
-            if (l->visible() && l->bounds().intersects(clip))
-                l->paint(painter);
-    }
-}
-BENCHMARK(BM_WhatIfSkipOutsideClip)->Unit(benchmark::kMicrosecond);
-
-// The picture step if it read the file every tick, as now, but decoded it only when the bytes
-// differ from those last decoded.
-void BM_WhatIfPictureReadCompare(benchmark::State& state)
-{
-    MainWindow& w = shown_window();
-    QByteArray last;
-    QImage image;
-    int i = 0;
-    for (auto _ : state) {
-        // The cup a run of ticks shows: mostly the same picture tick after tick.
-        QFile f(tesselka::forms::find_picture(cup(i++ / 8)));
-        f.open(QIODevice::ReadOnly);
-        const QByteArray bytes = f.readAll();
-        if (bytes != last) {
-            QBuffer buffer(const_cast<QByteArray*>(&bytes));
-            image = QImageReader(&buffer).read();
-            last = bytes;
-        }
-        benchmark::DoNotOptimize(image);
-    }
-    (void)w;
-}
-BENCHMARK(BM_WhatIfPictureReadCompare)->Unit(benchmark::kMicrosecond);
-
-// The boxes (chart, thermometer, air diagram, cup, settings frame) paint every pixel of their
-// rectangle; told so, Qt stops repainting the window underneath them.
-void make_boxes_opaque(MainWindow& w)
-{
-    for (QWidget* box : std::initializer_list<QWidget*>{w.graph, w.thermo, w.Picture1,
-                                                        w.Picture2, w.setting})
-        box->setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
-MainWindow& opaque_window()
-{
-    static MainWindow* w = [] {
-        ensure_app();
-        auto* w = new MainWindow;
-        make_boxes_opaque(*w);
-        w->load();
-        w->show();
-        settle();
-        return w;
-    }();
-    return *w;
-}
-
-void BM_WhatIfOpaqueBoxesTick(benchmark::State& state)
-{
-    time_ticks(opaque_window(), state);
-}
-BENCHMARK(BM_WhatIfOpaqueBoxesTick)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 // What the window shows on screen (the backing store, as painted tick by tick) against a full
-// render of the same state: the what-if must not leave stale pixels.
+// render of the same state: painting only the dirty region must leave no stale pixels.
 bool same_on_screen(QWidget& w)
 {
     const QImage screen =
@@ -556,8 +404,8 @@ void BM_BareTick(benchmark::State& state)
 BENCHMARK(BM_BareTick)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 // ---------------------------------------------------------------------------------------------
-// The survey: what a cycle of real ticks repaints, and the checks that the mirrored steps and
-// the opaque-box what-if leave the window exactly as real ticks do.
+// The survey: what a cycle of real ticks repaints, and the checks that the mirrored steps leave
+// the window exactly as real ticks do and that the screen shows what a full render shows.
 
 void check_mirror(Survey& s)
 {
@@ -611,16 +459,13 @@ void survey_ticks(Survey& s)
     s.height = w.height();
 }
 
-// After every tick of a cycle, what the window shows equals a full render, with the boxes
-// opaque as for the window as it is.
-void check_opaque_boxes(Survey& s)
+// After every tick of a cycle, what the window shows equals a full render.
+void check_on_screen(Survey& s)
 {
     for (int i = 0; i < 41; ++i) {
         shown_window().Timer1->fire();
-        opaque_window().Timer1->fire();
         flush_paint();
-        s.as_is_differences += same_on_screen(shown_window()) ? 0 : 1;
-        s.opaque_differences += same_on_screen(opaque_window()) ? 0 : 1;
+        s.screen_differences += same_on_screen(shown_window()) ? 0 : 1;
     }
 }
 
@@ -630,7 +475,7 @@ const Survey& survey()
         Survey s;
         check_mirror(s);
         survey_ticks(s);
-        check_opaque_boxes(s);
+        check_on_screen(s);
         return s;
     }();
     return s;
@@ -649,8 +494,7 @@ void BM_Survey(benchmark::State& state)
     state.counters["width"] = s.width;
     state.counters["height"] = s.height;
     state.counters["mirror_differences"] = s.mirror_differences;
-    state.counters["opaque_differences"] = s.opaque_differences;
-    state.counters["as_is_differences"] = s.as_is_differences;
+    state.counters["screen_differences"] = s.screen_differences;
 }
 
 BENCHMARK(BM_Survey)->Iterations(1)->Repetitions(1);
