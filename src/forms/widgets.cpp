@@ -3,17 +3,21 @@
 #include "error_report.h"
 
 #include <QApplication>
+#include <QEvent>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QPointer>
 #include <QProxyStyle>
 #include <QStyleOptionComplex>
 
+#include <algorithm>
+
 namespace tesselka::forms {
 
 namespace {
 
-// The lists are only 41 pixels wide: a narrow arrow and small margins leave room for the two or
-// three digits of a value. One style serves every list.
+// The lists are only 41 pixels wide: a narrow arrow and a field running up to the frame leave
+// room for a value such as "100" or "-10". One style serves every list.
 class NarrowListStyle : public QProxyStyle {
 public:
     NarrowListStyle() : QProxyStyle(QApplication::style()->name()) { setParent(qApp); }
@@ -23,13 +27,13 @@ public:
     {
         if (control != CC_ComboBox)
             return QProxyStyle::subControlRect(control, option, part, widget);
-        constexpr int arrow = 12;
+        const int arrow = std::max(7, option->rect.height() / 3);
         const QRect r = option->rect;
         switch (part) {
         case SC_ComboBoxArrow:
             return QRect(r.right() - arrow, r.top() + 1, arrow, r.height() - 2);
         case SC_ComboBoxEditField:
-            return QRect(r.left() + 3, r.top() + 2, r.width() - arrow - 5, r.height() - 4);
+            return QRect(r.left() + 1, r.top() + 2, r.width() - arrow - 2, r.height() - 4);
         default:
             return QProxyStyle::subControlRect(control, option, part, widget);
         }
@@ -61,7 +65,35 @@ ComboBox::ComboBox(QWidget* parent, const QStringList& items, const QString& tex
     setMaxVisibleItems(items.size());
     if (const int i = findText(text); i >= 0)
         setCurrentIndex(i);
+    // Qt keeps its line edits' text 2 pixels in from the field's edge; one is enough here.
+    lineEdit()->setTextMargins(-1, 0, -1, 0);
+    connect(this, &QComboBox::editTextChanged, this, [this] { fit_text(); });
     setEditText(text);
+}
+
+void ComboBox::fit_text()
+{
+    // What the field shows of its text, less Qt's own margins and a pixel for the cursor, so
+    // that the text never scrolls out of sight.
+    QLineEdit* edit = lineEdit();
+    const QMargins margins = edit->textMargins();
+    const int room = edit->contentsRect().width() - margins.left() - margins.right() - 4 - 1;
+    const QString text = edit->text();
+    QFont fitted = font();
+    // A value a little wider than the field ("-10.5") is set narrower rather than cut off.
+    for (int stretch = 100; stretch > 60 && QFontMetrics(fitted).horizontalAdvance(text) > room;
+         stretch -= 2)
+        fitted.setStretch(stretch - 2);
+    if (edit->font() != fitted)
+        edit->setFont(fitted);
+}
+
+bool ComboBox::event(QEvent* event)
+{
+    const bool done = QComboBox::event(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::Resize)
+        fit_text();
+    return done;
 }
 
 void ComboBox::on_click(std::function<void()> handler)

@@ -31,7 +31,8 @@ public:
     int value() const { return isChecked() ? 1 : 0; }
 };
 
-// An editable drop-down list. Typed text never becomes an item, and nothing completes it.
+// An editable drop-down list. Typed text never becomes an item, and nothing completes it, and
+// every value it can hold shows whole in its narrow field.
 class ComboBox : public QComboBox, public Placed {
 public:
     ComboBox(QWidget* parent, const QStringList& items, const QString& text);
@@ -41,6 +42,14 @@ public:
 
     // Runs `handler` when an item is picked from the list, or Enter is pressed in the text.
     void on_click(std::function<void()> handler);
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    // Shows the whole text in the field: the list's font, set narrower where the text would not
+    // fit at its width.
+    void fit_text();
 };
 
 }  // namespace tesselka::forms
