@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -126,6 +127,28 @@ TEST_F(Combo, LeavingTheTextIsNoClick)
     QApplication::processEvents();
     ASSERT_NE(QApplication::focusWidget(), combo);
     EXPECT_EQ(clicks, 0);
+}
+
+TEST_F(Combo, TheWheelChangesOnlyTheListWithTheFocus)
+{
+    // One notch down over the list, as a mouse wheel sends it, through the application so that
+    // Qt's focus-on-wheel rule applies too.
+    const auto notch = [this] {
+        const QPointF at(combo->rect().center());
+        QWheelEvent wheel(at, combo->mapToGlobal(at), {}, {0, -120}, Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(combo, &wheel);
+    };
+    other->setFocus();
+    notch();
+    EXPECT_EQ(combo->text(), QStringLiteral("30"));
+    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(QApplication::focusWidget(), other) << "the wheel took the focus";
+
+    combo->setFocus();
+    notch();
+    EXPECT_EQ(combo->text(), QStringLiteral("35"));
+    EXPECT_EQ(clicks, 1);
 }
 
 }  // namespace

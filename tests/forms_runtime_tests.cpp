@@ -6,10 +6,13 @@
 
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstdio>
+#include <cstdlib>
 #include <new>
 #include <stdexcept>
 #include <vector>
@@ -199,6 +202,39 @@ TEST(Timer, FireRunsTheHandlerThroughTheGuard)
     ASSERT_EQ(catcher.reports.size(), 1u);
     EXPECT_EQ(catcher.reports[0].code(), ErrorCode::Internal);
     EXPECT_FALSE(timer.enabled()) << "firing by hand does not start the timer";
+}
+
+// The program's own report, up to its end: every timer stops before the message shows, a second
+// error while the message is up goes to standard error only, and the program ends with status 1.
+TEST(ErrorReport, StopsEveryTimerShowsOneMessageAndEndsWithStatusOne)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const auto lesson = [] {
+        Timer cooling(nullptr, 20), pages(nullptr, 30);
+        int ticks = 0, dialogs = 0;
+        cooling.on_timer([&] { ++ticks; });
+        pages.on_timer([&] { ++ticks; });
+        cooling.set_enabled(true);
+        pages.set_enabled(true);
+        set_report_dialog([&](const QString&) {
+            ++dialogs;
+            // The message box waits for the pupil in an event loop of its own.
+            QEventLoop loop;
+            QTimer::singleShot(300, &loop, &QEventLoop::quit);
+            loop.exec();
+            if (dialogs == 1)
+                run_guarded([] { throw RuntimeError(ErrorCode::FileNotFound, "2.jpg"); });
+            std::fprintf(stderr, "dialogs=%d ticks=%d running=%d\n", dialogs, ticks,
+                         cooling.enabled() || pages.enabled());
+        });
+        run_guarded([] { throw RuntimeError(ErrorCode::FileNotFound, "1.jpg"); });
+        std::fprintf(stderr, "the program went on\n");
+        std::exit(0);
+    };
+    EXPECT_EXIT(lesson(), testing::ExitedWithCode(1),
+                "tesselka: [^\n]*\n\n[^\n]*\n\\(1\\.jpg\\)\n"
+                "tesselka: [^\n]*\n\n[^\n]*\n\\(2\\.jpg\\)\n"
+                "dialogs=1 ticks=0 running=0\n$");
 }
 
 }  // namespace

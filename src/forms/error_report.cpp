@@ -1,5 +1,7 @@
 #include "error_report.h"
 
+#include "timer.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -23,13 +25,29 @@ QString meaning(ErrorCode code)
     return {};
 }
 
+ReportDialog& report_dialog()
+{
+    static ReportDialog show = [](const QString& text) {
+        if (can_show_dialogs())
+            QMessageBox::critical(nullptr, QStringLiteral("Tesselka"), text);
+    };
+    return show;
+}
+
 void report_and_end(const RuntimeError& error)
 {
+    static bool reporting = false;
     const QString text = error_message(error);
     std::fprintf(stderr, "tesselka: %s\n", text.toUtf8().constData());
     std::fflush(stderr);
-    if (can_show_dialogs())
-        QMessageBox::critical(nullptr, QStringLiteral("Tesselka"), text);
+    // The report on screen stands for any error after it: one window, and standard error.
+    if (reporting)
+        return;
+    reporting = true;
+    // The message box waits for the pupil in an event loop of its own; nothing may run on
+    // behind it.
+    Timer::stop_all();
+    report_dialog()(text);
     std::exit(EXIT_FAILURE);
 }
 
@@ -62,6 +80,13 @@ ErrorReporter set_error_reporter(ErrorReporter next)
 {
     ErrorReporter before = std::move(reporter());
     reporter() = std::move(next);
+    return before;
+}
+
+ReportDialog set_report_dialog(ReportDialog next)
+{
+    ReportDialog before = std::move(report_dialog());
+    report_dialog() = std::move(next);
     return before;
 }
 

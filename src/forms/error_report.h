@@ -14,10 +14,17 @@ namespace tesselka::forms {
 // The report's text, in Japanese: the error's number, what it means, and what failed.
 QString error_message(const RuntimeError& error);
 
-// The report. By default it writes the message to standard error, shows it in a message box and
-// ends the program with exit status 1. Tests put their own in place; returns the one before.
+// The report. By default it writes the message to standard error, stops every timer, shows the
+// message in one message box and ends the program with exit status 1; an error raised while
+// that box is up goes to standard error only. Tests put their own in place; returns the one
+// before.
 using ErrorReporter = std::function<void(const RuntimeError&)>;
 ErrorReporter set_error_reporter(ErrorReporter reporter);
+
+// How the default report shows its message: a modal message box where one can be seen. Tests
+// put their own in place; returns the one before.
+using ReportDialog = std::function<void(const QString& text)>;
+ReportDialog set_report_dialog(ReportDialog dialog);
 
 // Whether a message box can be seen: not on the offscreen platform, where nobody could close it.
 bool can_show_dialogs();

@@ -2,13 +2,37 @@
 
 #include "error_report.h"
 
+#include <vector>
+
 namespace tesselka::forms {
+
+namespace {
+
+std::vector<Timer*>& all_timers()
+{
+    static std::vector<Timer*> timers;
+    return timers;
+}
+
+}  // namespace
 
 Timer::Timer(QObject* parent, int interval_ms) : QObject(parent)
 {
     timer_.setInterval(interval_ms);
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, [this] { fire(); });
+    all_timers().push_back(this);
+}
+
+Timer::~Timer()
+{
+    std::erase(all_timers(), this);
+}
+
+void Timer::stop_all()
+{
+    for (Timer* timer : all_timers())
+        timer->set_enabled(false);
 }
 
 void Timer::set_enabled(bool enabled)

@@ -12,6 +12,7 @@ namespace tesselka::forms {
 class Timer : public QObject {
 public:
     explicit Timer(QObject* parent, int interval_ms);
+    ~Timer() override;
 
     bool enabled() const { return timer_.isActive(); }
     // Enabling a timer that is already running leaves its countdown alone.
@@ -23,6 +24,9 @@ public:
     void on_timer(std::function<void()> handler) { handler_ = std::move(handler); }
     // Runs the handler as a tick would; tests drive the timer with it.
     void fire();
+
+    // Stops every timer of the program, as the error report does before it shows.
+    static void stop_all();
 
 private:
     QTimer timer_;

@@ -9,6 +9,7 @@
 #include <QPointer>
 #include <QProxyStyle>
 #include <QStyleOptionComplex>
+#include <QWheelEvent>
 
 #include <algorithm>
 
@@ -61,6 +62,7 @@ ComboBox::ComboBox(QWidget* parent, const QStringList& items, const QString& tex
     // or Enter counts here.
     disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
     setStyle(narrow_list_style());
+    setFocusPolicy(Qt::StrongFocus);  // not the wheel: it would take the focus on its way past
     addItems(items);
     setMaxVisibleItems(items.size());
     if (const int i = findText(text); i >= 0)
@@ -86,6 +88,14 @@ void ComboBox::fit_text()
         fitted.setStretch(stretch - 2);
     if (edit->font() != fitted)
         edit->setFont(fitted);
+}
+
+void ComboBox::wheelEvent(QWheelEvent* event)
+{
+    if (hasFocus())
+        QComboBox::wheelEvent(event);
+    else
+        event->ignore();
 }
 
 bool ComboBox::event(QEvent* event)

@@ -45,6 +45,9 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    // The wheel changes the value only of the list that has the keyboard focus; over any other
+    // list it does nothing, so scrolling over the panel never changes the lesson.
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     // Shows the whole text in the field: the list's font, set narrower where the text would not

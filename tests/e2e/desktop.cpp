@@ -54,16 +54,26 @@ void Desktop::start_window_manager()
     pause(500);  // let it take over the root window
 }
 
-std::optional<WindowId> Desktop::find(const QString& title, int timeout_ms)
+QStringList Desktop::windows(const QString& title)
 {
     const QString pattern = QLatin1Char('^') + QRegularExpression::escape(title) + QLatin1Char('$');
+    const QString out = run(QStringLiteral("xdotool"), {QStringLiteral("search"),
+                                                        QStringLiteral("--onlyvisible"),
+                                                        QStringLiteral("--name"), pattern});
+    return out.split('\n', Qt::SkipEmptyParts);
+}
+
+int Desktop::count(const QString& title)
+{
+    return windows(title).size();
+}
+
+std::optional<WindowId> Desktop::find(const QString& title, int timeout_ms)
+{
     QElapsedTimer timer;
     timer.start();
     do {
-        const QString out = run(QStringLiteral("xdotool"),
-                                {QStringLiteral("search"), QStringLiteral("--onlyvisible"),
-                                 QStringLiteral("--name"), pattern});
-        const QStringList ids = out.split('\n', Qt::SkipEmptyParts);
+        const QStringList ids = windows(title);
         if (!ids.isEmpty())
             return ids.front().toULong();
         pause(50);

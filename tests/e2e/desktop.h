@@ -23,6 +23,8 @@ public:
     // The visible window whose title is exactly `title`, waiting up to `timeout_ms`.
     static std::optional<WindowId> find(const QString& title, int timeout_ms = 10000);
     static bool exists(const QString& title) { return find(title, 0).has_value(); }
+    // How many visible windows have that title now.
+    static int count(const QString& title);
     // Waits until no visible window has that title.
     static bool wait_gone(const QString& title, int timeout_ms = 5000);
 
@@ -42,6 +44,7 @@ public:
     static QImage shot(WindowId window);
 
 private:
+    static QStringList windows(const QString& title);
     static QString run(const QString& program, const QStringList& arguments, int timeout_ms = 10000);
 };
 

@@ -294,6 +294,33 @@ TEST_F(EndToEnd, AMissingPictureStopsTheStartWithAMessage)
     EXPECT_TRUE(program.error_output().contains(QStringLiteral("4.jpg")));
 }
 
+// A picture that goes missing during a run: the run stops where the error arose and one report
+// shows, however many pictures are gone; closing it ends the program with status 1.
+class PictureGone : public EndToEnd, public ::testing::WithParamInterface<std::vector<int>> {};
+
+TEST_P(PictureGone, OneReportAndNothingRunsBehindIt)
+{
+    const WindowId main = open_main();
+    for (int stage : GetParam())
+        program.remove_picture(stage);
+    Desktop::click(main, kFast);
+    Desktop::click(main, kStart);
+    const auto message = Desktop::find(kMessage, 15000);
+    ASSERT_TRUE(message.has_value());
+    // 1.jpg is first needed at 20 degrees (1.04 g condensed from 30 degrees and 60 %).
+    EXPECT_EQ(thermometer(Desktop::shot(main)), 20);
+    pause(2500);  // five ticks at the fast speed
+    EXPECT_EQ(thermometer(Desktop::shot(main)), 20);
+    EXPECT_EQ(Desktop::count(kMessage), 1);
+    Desktop::key(*message, QStringLiteral("Return"));
+    ASSERT_TRUE(program.wait_exit());
+    EXPECT_EQ(program.exit_code(), 1);
+    EXPECT_EQ(program.error_output().count(QStringLiteral("1.jpg")), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Runs, PictureGone,
+                         ::testing::Values(std::vector<int>{1}, std::vector<int>{1, 2}));
+
 int main(int argc, char** argv)
 {
     QGuiApplication application(argc, argv);
