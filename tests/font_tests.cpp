@@ -25,18 +25,40 @@ const QString kMissingFont = QStringLiteral("/nonexistent/ipagp.ttf");
 // changes hundreds.
 constexpr int kAntiAliasedPixels = 16;
 
-// A fontconfig configuration with only the given font folders, the usual Debian rules, and
-// `rules` after them. Caches it builds go to `cache`; the system's are read.
-QByteArray config(const QStringList& dirs, const QString& cache, const QString& rules)
+// The folder of this run's fontconfig set-ups, their caches and the renders.
+const QTemporaryDir& work()
+{
+    static const QTemporaryDir dir;
+    return dir;
+}
+
+// Writes the fontconfig set-up `name`: only the given font folders, the usual Debian rules, and
+// `rules` after them. Caches it builds go to the work folder; the system's are read.
+void write_setup(const QString& name, const QStringList& dirs, const QString& rules = {})
 {
     QString text = "<?xml version=\"1.0\"?>\n<!DOCTYPE fontconfig SYSTEM \"urn:fontconfig:fonts.dtd\">\n"
                    "<fontconfig>\n";
     for (const QString& dir : dirs)
         text += "  <dir>" + dir + "</dir>\n";
-    text += "  <cachedir>" + cache + "</cachedir>\n  <cachedir>/var/cache/fontconfig</cachedir>\n"
-            "  <include ignore_missing=\"yes\">/etc/fonts/conf.d</include>\n" + rules +
-            "</fontconfig>\n";
-    return text.toUtf8();
+    text += "  <cachedir>" + work().filePath("cache") + "</cachedir>\n"
+            "  <cachedir>/var/cache/fontconfig</cachedir>\n"
+            "  <include ignore_missing=\"yes\">/etc/fonts/conf.d</include>\n" + rules + "</fontconfig>\n";
+    QFile f(work().filePath(name + ".conf"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(text.toUtf8());
+}
+
+// The two set-ups besides the machine's own.
+void write_setups()
+{
+    ASSERT_TRUE(QDir(kDejaVu).exists()) << "install fonts-dejavu-core";
+    ASSERT_TRUE(QDir(kNoto).exists()) << "install fonts-noto-cjk";
+    // A desktop with no Japanese font, whose fontconfig asks for full hinting (which rounds every
+    // advance to whole pixels; Debian's default is slight hinting).
+    write_setup("dejavu", {kDejaVu},
+                "  <match target=\"font\"><edit name=\"hintstyle\" mode=\"assign\">"
+                "<const>hintfull</const></edit></match>\n");
+    write_setup("noto", {kDejaVu, kNoto});
 }
 
 struct Rendered {
@@ -45,80 +67,38 @@ struct Rendered {
     std::map<QString, QImage> images;
 };
 
-struct Fixture {
-    QTemporaryDir dir;
-    std::map<QString, Rendered> runs;
-
-    // Renders both windows under the set-up `name` (empty: the machine's own) with `extra`
-    // arguments for tesselka_render.
-    Rendered render(const QString& name, const QStringList& extra = {})
-    {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("QT_QPA_PLATFORM", "offscreen");
-        env.remove("FONTCONFIG_FILE");
-        if (!name.isEmpty()) {
-            env.insert("FONTCONFIG_FILE", dir.filePath(name + ".conf"));
-            // No fonts of the user's own either.
-            for (const char* var : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
-                env.insert(var, dir.filePath("home"));
-        }
-        const QString out = dir.filePath("out-" + (name.isEmpty() ? "system" : name) +
-                                         (extra.isEmpty() ? "" : "-without-font"));
-        QProcess p;
-        p.setProcessEnvironment(env);
-        p.setWorkingDirectory(QFileInfo(kRender).absolutePath());  // beside the pictures
-        p.start(kRender, QStringList{out} + extra);
-        Rendered r;
-        if (!p.waitForFinished(60000))
-            return r;
-        r.exit_code = p.exitCode();
-        for (const QString& line : QString::fromUtf8(p.readAllStandardError()).split('\n'))
-            if (line.startsWith("tesselka:"))
-                r.messages << line;
-        for (const QString& file : kRenders)
-            r.images[file] = QImage(QDir(out).filePath(file)).convertToFormat(QImage::Format_RGB32);
+// Renders both windows under the set-up `name` (empty: the machine's own), with `font_file` in
+// place of the carried font if given.
+Rendered render(const QString& name, const QString& font_file = {})
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.remove("FONTCONFIG_FILE");
+    if (!name.isEmpty()) {
+        env.insert("FONTCONFIG_FILE", work().filePath(name + ".conf"));
+        // No fonts of the user's own either.
+        for (const char* var : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
+            env.insert(var, work().filePath("home"));
+    }
+    const QString out = work().filePath("out-" + name + "-" + QFileInfo(font_file).baseName());
+    QStringList args{out};
+    if (!font_file.isEmpty())
+        args << "--font" << font_file;
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.setWorkingDirectory(QFileInfo(kRender).absolutePath());  // beside the pictures
+    p.start(kRender, args);
+    Rendered r;
+    if (!p.waitForFinished(60000))
         return r;
-    }
-
-    Fixture()
-    {
-        const QString cache = dir.filePath("cache");
-        QDir().mkpath(dir.filePath("home"));
-        const auto write = [&](const QString& name, const QByteArray& text) {
-            QFile f(dir.filePath(name + ".conf"));
-            f.open(QIODevice::WriteOnly);
-            f.write(text);
-        };
-        // A desktop with no Japanese font, whose fontconfig asks for full hinting (which
-        // rounds every advance to whole pixels; Debian's default is slight hinting).
-        write("dejavu", config({kDejaVu}, cache,
-                               "  <match target=\"font\"><edit name=\"hintstyle\" mode=\"assign\">"
-                               "<const>hintfull</const></edit></match>\n"));
-        write("noto", config({kDejaVu, kNoto}, cache, ""));
-        runs["system"] = render("");
-        runs["dejavu"] = render("dejavu");
-        runs["noto"] = render("noto");
-        runs["dejavu-without-font"] = render("dejavu", {"--font", kMissingFont});
-        runs["noto-without-font"] = render("noto", {"--font", kMissingFont});
-    }
-};
-
-Fixture* g_fixture = nullptr;
-
-class FontTest : public ::testing::Test {
-protected:
-    static void SetUpTestSuite()
-    {
-        if (!g_fixture)
-            g_fixture = new Fixture;
-    }
-    static void TearDownTestSuite()
-    {
-        delete g_fixture;
-        g_fixture = nullptr;
-    }
-    static const Rendered& run(const char* name) { return g_fixture->runs[name]; }
-};
+    r.exit_code = p.exitCode();
+    for (const QString& line : QString::fromUtf8(p.readAllStandardError()).split('\n'))
+        if (line.startsWith("tesselka:"))
+            r.messages << line;
+    for (const QString& file : kRenders)
+        r.images[file] = QImage(QDir(out).filePath(file)).convertToFormat(QImage::Format_RGB32);
+    return r;
+}
 
 int differing_pixels(const QImage& a, const QImage& b, const QRect& area)
 {
@@ -138,17 +118,16 @@ QRect box(int left, int top, int width, int height)
 
 }  // namespace
 
-TEST_F(FontTest, TheFontSetUpsOfTheDesktopChangeNoPixel)
+TEST(Fonts, TheFontSetUpsOfTheDesktopChangeNoPixel)
 {
-    ASSERT_TRUE(QDir(kDejaVu).exists()) << "install fonts-dejavu-core";
-    ASSERT_TRUE(QDir(kNoto).exists()) << "install fonts-noto-cjk";
-    const Rendered& system = run("system");
+    ASSERT_NO_FATAL_FAILURE(write_setups());
+    const Rendered system = render("");
     ASSERT_EQ(system.exit_code, 0);
-    for (const char* name : {"system", "dejavu", "noto"})
-        EXPECT_TRUE(run(name).messages.isEmpty()) << name << ": " << run(name).messages.join('\n').toStdString();
+    EXPECT_TRUE(system.messages.isEmpty()) << system.messages.join('\n').toStdString();
     for (const char* name : {"dejavu", "noto"}) {
-        const Rendered& other = run(name);
+        const Rendered other = render(name);
         ASSERT_EQ(other.exit_code, 0) << name;
+        EXPECT_TRUE(other.messages.isEmpty()) << name << ": " << other.messages.join('\n').toStdString();
         for (const QString& file : kRenders) {
             const QImage& a = system.images.at(file);
             const QImage& b = other.images.at(file);
@@ -160,7 +139,7 @@ TEST_F(FontTest, TheFontSetUpsOfTheDesktopChangeNoPixel)
     }
 }
 
-TEST_F(FontTest, CaptionsShowJapaneseGlyphsNotBoxes)
+TEST(Fonts, CaptionsShowJapaneseGlyphsNotBoxes)
 {
     // Against the same windows drawn with DejaVu alone, where every Japanese character is a box:
     // in each box that holds Japanese text, a good part of the pixels must differ.
@@ -176,31 +155,32 @@ TEST_F(FontTest, CaptionsShowJapaneseGlyphsNotBoxes)
         {"main-start.png", "Label7 and Label9", box(360, 6840, 3240 + 2895 - 360, 255)},
         {"main-start.png", "air diagram legend", box(5880 + 480, 2280 + 2760, 1215, 735)},
     };
-    const Rendered& ours = run("system");
-    const Rendered& boxes = run("dejavu-without-font");
+    ASSERT_NO_FATAL_FAILURE(write_setups());
+    const Rendered ours = render("");
+    const Rendered boxes = render("dejavu", kMissingFont);
     for (const Caption& c : captions) {
         const int differing = differing_pixels(ours.images.at(c.render), boxes.images.at(c.render), c.area);
         EXPECT_GE(differing, c.area.width() * c.area.height() / 10) << c.what;
     }
 }
 
-TEST_F(FontTest, WithoutItsFontTheProgramSaysSoOnceAndRunsOn)
+TEST(Fonts, WithoutItsFontTheProgramSaysSoOnceAndRunsOn)
 {
+    ASSERT_NO_FATAL_FAILURE(write_setups());
     struct Case {
-        const char* run;
+        const char* setup;
         const char* face;      // the face the message names
         bool boxes;            // whether it warns that Japanese characters are missing
     };
-    for (const Case& c : {Case{"dejavu-without-font", "DejaVu Sans", true},
-                          Case{"noto-without-font", "Noto Sans CJK JP", false}}) {
-        const Rendered& r = run(c.run);
-        EXPECT_EQ(r.exit_code, 0) << c.run;
-        ASSERT_EQ(r.messages.size(), 1) << c.run << ": " << r.messages.join('\n').toStdString();
+    for (const Case& c : {Case{"dejavu", "DejaVu Sans", true}, Case{"noto", "Noto Sans CJK JP", false}}) {
+        const Rendered r = render(c.setup, kMissingFont);
+        EXPECT_EQ(r.exit_code, 0) << c.setup;
+        ASSERT_EQ(r.messages.size(), 1) << c.setup << ": " << r.messages.join('\n').toStdString();
         const QString& message = r.messages[0];
         EXPECT_TRUE(message.contains(kMissingFont)) << message.toStdString();
         EXPECT_TRUE(message.contains(QStringLiteral("drawn in %1 instead").arg(c.face))) << message.toStdString();
         EXPECT_EQ(message.contains("no Japanese characters"), c.boxes) << message.toStdString();
         for (const QString& file : kRenders)
-            EXPECT_FALSE(r.images.at(file).isNull()) << c.run << " " << file.toStdString();
+            EXPECT_FALSE(r.images.at(file).isNull()) << c.setup << " " << file.toStdString();
     }
 }

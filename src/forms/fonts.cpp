@@ -32,7 +32,8 @@ QString& first_face()
 }
 
 // Registers the font and returns its family, or an empty string. An uncompressed resource is
-// handed over where it lies in the program: read into memory it would cost 6 MB more.
+// handed over where it lies in the program: copied out of it, the font took 10 ms more and
+// 16 MB more memory at the peak.
 QString load_font(const QString& font_file)
 {
     const QResource resource(font_file);
