@@ -37,7 +37,9 @@ QString& first_face()
 QString load_font(const QString& font_file)
 {
     const QResource resource(font_file);
-    const int id = resource.isValid() && resource.compressionAlgorithm() == QResource::NoCompression
+    const bool in_place = font_file.startsWith(QLatin1Char(':')) && resource.isValid() &&
+                          resource.compressionAlgorithm() == QResource::NoCompression;
+    const int id = in_place
         ? QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(
               reinterpret_cast<const char*>(resource.data()), resource.size()))
         : QFontDatabase::addApplicationFont(font_file);
