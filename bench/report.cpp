@@ -7,10 +7,10 @@
 // Every probe is started by this program: it reads CLOCK_MONOTONIC just before posix_spawn and
 // the probe prints the same clock at each milestone (bench/probe_hook.h), so "start-up" runs
 // from the moment the process is started to the end of its first paint. The probes run
-// interleaved (bare, bare with the settings, Tesselka, in turn) after one warm-up round, and
-// the median of the runs is shown. Run it from the folder that holds the pictures; "xcb" needs
-// a display (the script runs everything under xvfb-run). BENCH_DEBUG=1 prints every run's
-// milestones on standard error.
+// interleaved (bare, bare with the settings, Tesselka, the font alone, in turn) after one
+// warm-up round, and the median of the runs is shown. Run it from the folder that holds the
+// pictures; "xcb" needs a display (the script runs everything under xvfb-run). BENCH_DEBUG=1
+// prints every run's milestones on standard error.
 
 #include <QCoreApplication>
 #include <QFile>
@@ -348,7 +348,7 @@ void tick_rows(const TickFigures& t)
 
 void startup_rows(const std::string& platform, int runs)
 {
-    const std::vector<std::string> probes = {"bare_probe", "setup_probe", "tesselka_probe"};
+    const std::vector<std::string> probes = {"bare_probe", "setup_probe", "tesselka_probe", "font_probe"};
     std::map<std::string, std::vector<Run>> results;
     std::fprintf(stderr, "start-up on %s: %d runs of each probe", platform.c_str(), runs);
     for (int round = -1; round < runs; ++round) {  // round -1 warms the caches
@@ -388,6 +388,8 @@ void startup_rows(const std::string& platform, int runs)
     const double s = m(setup, "", "first_painted");
     row({"bare program + the program's settings (app::set_up)", fmt(s, "ms", 1), fmt(b, "ms", 1), ratio(s, b),
          "", "Fusion style, IPA P-Gothic font, globe icon: what they cost alone"});
+    row({"… of which loading the font the program carries", fmt(m(results["font_probe"], "fonts_listed", "font_loaded"), "ms", 2),
+         "", "", "", "forms::install_fonts: IPA P-Gothic (6 MB) registered from the resources, in place (probe_font.cpp)"});
     const double on = m(ours, "next", "second_painted"), bn = m(bare, "next", "second_painted");
     row({"「次へ」 → simulation window's first paint", fmt(on, "ms", 1), fmt(bn, "ms", 1), ratio(on, bn),
          verdict(on > 0 && bn > 0 && on <= 1.5 * bn, "≤ 1.5 x"),

@@ -6,7 +6,8 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev libgl-dev
-  fonts-ipafont-gothic
+  # IPA P-Gothic goes into the program; the font tests also draw with DejaVu and Noto Sans CJK.
+  fonts-ipafont-gothic fonts-dejavu-core fonts-noto-cjk
   googletest libgtest-dev libbenchmark-dev
   xvfb xauth xdotool openbox wmctrl desktop-file-utils
   strace clang libclang-rt-14-dev

@@ -9,9 +9,13 @@ trap 'rm -rf "$prefix" "$elsewhere"' EXIT
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
 for f in bin/tesselka share/applications/tesselka.desktop share/icons/hicolor/48x48/apps/tesselka.png \
-         share/icons/hicolor/16x16/apps/tesselka.png share/tesselka/0.jpg share/tesselka/5.jpg; do
+         share/icons/hicolor/16x16/apps/tesselka.png share/tesselka/0.jpg share/tesselka/5.jpg \
+         share/doc/tesselka/IPA_Font_License.txt; do
   [ -f "$prefix/$f" ] || { echo "not installed: $f"; exit 1; }
 done
+# The font the program carries may be passed on only with its licence, in plain text.
+grep -q 'IPA Font License Agreement v1.0' "$prefix/share/doc/tesselka/IPA_Font_License.txt" ||
+  { echo "the font's licence is not the IPA Font License"; exit 1; }
 desktop-file-validate "$prefix/share/applications/tesselka.desktop"
 
 cd "$elsewhere"

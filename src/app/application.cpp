@@ -40,7 +40,7 @@ QStringList data_folders()
 
 }  // namespace
 
-void set_up(QApplication& application)
+void set_up(QApplication& application, const QString& font_file)
 {
     application.setApplicationName(QStringLiteral("tesselka"));
     application.setApplicationVersion(forms::version_text().mid(4));
@@ -50,7 +50,7 @@ void set_up(QApplication& application)
     // One style on every desktop, so the windows look as they were laid out.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setPalette(QApplication::style()->standardPalette());
-    forms::install_fonts();
+    forms::install_fonts(font_file);
     forms::install_accessibility();
     forms::set_data_folders(data_folders());
     QApplication::setWindowIcon(globe_icon());

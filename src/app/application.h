@@ -1,6 +1,8 @@
 #pragma once
 // Start-up: the application object's settings, and the program's run from start to end.
 
+#include "forms/fonts.h"
+
 class QApplication;
 
 namespace tesselka::intro {
@@ -13,8 +15,8 @@ class MainWindow;
 namespace tesselka::app {
 
 // Style, fonts, the globe icon and the folders pictures are looked up in. Tests use it too, so
-// that they see the windows as a pupil does.
-void set_up(QApplication& application);
+// that they see the windows as a pupil does. The text is drawn in the font of `font_file`.
+void set_up(QApplication& application, const QString& font_file = forms::kCarriedFont);
 
 // The hand-over from the intro window: the intro goes, then the simulation window is created,
 // loaded and shown, not modal. The program does not end in between. Returns the new window.

@@ -1,39 +1,86 @@
 #include "fonts.h"
 
 #include <QApplication>
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QResource>
+
+#include <cstdio>
+
+// Pulls the font's resource object out of the static library; it must be declared outside any
+// namespace.
+static void init_font_resource()
+{
+    Q_INIT_RESOURCE(fonts);
+}
 
 namespace tesselka::forms {
 namespace {
 
 const QString kStoredFace = QStringLiteral("ＭＳ Ｐゴシック");
-const QStringList kSubstitutes = {
+// Japanese proportional Gothics of the system, tried when the carried font cannot be loaded.
+const QStringList kSystemFaces = {
     QStringLiteral("IPAPGothic"), QStringLiteral("IPA Pゴシック"),
     QStringLiteral("Noto Sans CJK JP"), QStringLiteral("VL PGothic"), QStringLiteral("IPAGothic"),
 };
 
-QFont make(const QString& family, double points, bool bold)
+// The face the stored one resolves to first: the carried font's family once it is loaded.
+QString& first_face()
 {
-    QFont font(family);
-    font.setPointSizeF(points);
-    font.setWeight(bold ? QFont::Bold : QFont::Normal);
-    font.setStyleHint(QFont::SansSerif);
-    return font;
+    static QString face = kSystemFaces.front();
+    return face;
+}
+
+// Registers the font and returns its family, or an empty string. An uncompressed resource is
+// handed over where it lies in the program: copied out of it, the font took 10 ms more and
+// 16 MB more memory at the peak.
+QString load_font(const QString& font_file)
+{
+    const QResource resource(font_file);
+    const bool in_place = font_file.startsWith(QLatin1Char(':')) && resource.isValid() &&
+                          resource.compressionAlgorithm() == QResource::NoCompression;
+    const int id = in_place
+        ? QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(
+              reinterpret_cast<const char*>(resource.data()), resource.size()))
+        : QFontDatabase::addApplicationFont(font_file);
+    return QFontDatabase::applicationFontFamilies(id).value(0);
+}
+
+void report_fallback(const QString& font_file)
+{
+    const QString face = QFontInfo(ui_font()).family();
+    const bool japanese = QFontDatabase::writingSystems(face).contains(QFontDatabase::Japanese);
+    std::fprintf(stderr, "tesselka: cannot load the font %s; the text is drawn in %s instead%s\n",
+                 qPrintable(font_file), qPrintable(face),
+                 japanese ? "" : ", which has no Japanese characters");
 }
 
 }  // namespace
 
-void install_fonts()
+void install_fonts(const QString& font_file)
 {
-    QFont::insertSubstitutions(kStoredFace, kSubstitutes);
+    init_font_resource();
+    const QString family = load_font(font_file);
+    if (!family.isEmpty())
+        first_face() = family;
+    QFont::insertSubstitutions(kStoredFace, QStringList{first_face()} + kSystemFaces);
     QApplication::setFont(ui_font());
+    if (family.isEmpty())
+        report_fallback(font_file);
 }
 
 QFont stored_font(double points, bool bold)
 {
-    // The substitute is named first: fontconfig would otherwise answer the stored face with
-    // whatever sans face it likes best.
-    QFont font = make(kSubstitutes.front(), points, bold);
-    font.setFamilies(QStringList{kSubstitutes.front(), kStoredFace} + kSubstitutes.mid(1));
+    // The first face is named before the stored one: fontconfig would otherwise answer the
+    // stored face with whatever sans face it likes best.
+    QFont font(first_face());
+    font.setFamilies(QStringList{first_face(), kStoredFace} + kSystemFaces);
+    font.setPointSizeF(points);
+    font.setWeight(bold ? QFont::Bold : QFont::Normal);
+    font.setStyleHint(QFont::SansSerif);
+    // Fontconfig's hinting would change the glyphs' advances and so the line breaks: full
+    // hinting rounds them to whole pixels. Vertical hinting keeps the font's own advances.
+    font.setHintingPreference(QFont::PreferVerticalHinting);
     return font;
 }
 

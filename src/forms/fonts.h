@@ -1,13 +1,21 @@
 #pragma once
-// Fonts. The layouts store the face "ＭＳ Ｐゴシック", a proportional Japanese Gothic; here it is
-// drawn with IPA P-Gothic, or failing that another Japanese proportional Gothic.
+// Fonts. The layouts store the face "ＭＳ Ｐゴシック", a proportional Japanese Gothic; it is drawn
+// with IPA P-Gothic, which the program carries in its resources, so that every text keeps its
+// place and line breaks whatever fonts the desktop has.
 
 #include <QFont>
+#include <QString>
 
 namespace tesselka::forms {
 
-// Makes the stored face resolve to the substitutes and sets the application's default UI font.
-void install_fonts();
+// IPA P-Gothic, as the build compiles it into the program.
+inline const QString kCarriedFont = QStringLiteral(":/fonts/ipagp.ttf");
+
+// Loads the font file (a resource or a file on disk), makes the stored face resolve to it and
+// sets the application's default UI font. A font that cannot be loaded is reported once on
+// standard error, naming the face drawn instead, and the program goes on with the system's
+// Japanese fonts.
+void install_fonts(const QString& font_file = kCarriedFont);
 
 // The stored face at a size in points, regular or bold.
 QFont stored_font(double points, bool bold = false);

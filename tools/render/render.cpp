@@ -1,8 +1,9 @@
 // Renders the windows to PNG files, offscreen, for the README and for looking at a change:
-//   tesselka_render OUTDIR [--series]
+//   tesselka_render OUTDIR [--series] [--font FILE]
 // By default: the intro after its last page, and the simulation window at rest and condensing
 // with its bar labels. --series adds intro pages 0 and 3 and the simulation window at 30, 20, 10
-// and -10 degrees, bar labels shown and not.
+// and -10 degrees, bar labels shown and not. --font draws the text in FILE in place of the font
+// the program carries (a file that cannot be loaded shows what a broken install looks like).
 // Run it from the folder that holds the pictures (the build folder).
 
 #include "app/application.h"
@@ -57,15 +58,21 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    tesselka::app::set_up(application);
-    const bool series = argc == 3 && QByteArray(argv[2]) == "--series";
-    if (argc != 2 && !series) {
-        std::fprintf(stderr, "usage: tesselka_render OUTDIR [--series]\n");
+    QStringList args = application.arguments().mid(1);
+    const bool series = args.removeAll(QStringLiteral("--series")) > 0;
+    QString font_file = tesselka::forms::kCarriedFont;
+    if (const qsizetype i = args.indexOf(QStringLiteral("--font")); i >= 0 && i + 1 < args.size()) {
+        font_file = args.takeAt(i + 1);
+        args.removeAt(i);
+    }
+    if (args.size() != 1 || args[0].startsWith(QLatin1Char('-'))) {
+        std::fprintf(stderr, "usage: tesselka_render OUTDIR [--series] [--font FILE]\n");
         return 2;
     }
-    const QDir out(QString::fromLocal8Bit(argv[1]));
+    tesselka::app::set_up(application, font_file);
+    const QDir out(args[0]);
     if (!out.mkpath(QStringLiteral("."))) {
-        std::fprintf(stderr, "cannot create %s\n", argv[1]);
+        std::fprintf(stderr, "cannot create %s\n", qPrintable(args[0]));
         return 1;
     }
     bool ok = render_intro(out.filePath(QStringLiteral("intro-last.png")), 6);
