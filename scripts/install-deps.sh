@@ -1,17 +1,29 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing need, skipping those already
-# installed. Runs apt-get as root, or through sudo otherwise.
+# Installs the Debian packages a task needs, skipping those already installed. Runs apt-get as
+# root, or through sudo otherwise.
+#
+#   scripts/install-deps.sh run       building and running the program
+#   scripts/install-deps.sh package   that, and making its Debian package
+#   scripts/install-deps.sh [test]    all of that, and the tools of the tests, the fuzzer and the
+#                                     benchmarks
 set -euo pipefail
 
-packages=(
-  cmake g++ make pkg-config
-  qt6-base-dev libgl-dev
-  # IPA P-Gothic goes into the program; the font tests also draw with DejaVu and Noto Sans CJK.
-  fonts-ipafont-gothic fonts-dejavu-core fonts-noto-cjk
+run=(cmake g++ make pkg-config qt6-base-dev libgl-dev fonts-ipafont-gothic qt6-translations-l10n)
+package=(dpkg-dev file)
+# IPA P-Gothic goes into the program; the font tests also draw with DejaVu and Noto Sans CJK.
+test=(
   googletest libgtest-dev libbenchmark-dev
-  xvfb xauth xdotool openbox wmctrl desktop-file-utils
+  xvfb xauth xdotool openbox wmctrl desktop-file-utils fonts-noto-cjk fonts-dejavu-core
   strace clang libclang-rt-14-dev
+  lintian appstream
 )
+
+case "${1:-test}" in
+  run) packages=("${run[@]}") ;;
+  package) packages=("${run[@]}" "${package[@]}") ;;
+  test) packages=("${run[@]}" "${package[@]}" "${test[@]}") ;;
+  *) echo "usage: scripts/install-deps.sh [run|package|test]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

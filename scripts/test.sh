@@ -2,8 +2,8 @@
 # Installs what is missing, builds, and runs every test headless.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
-scripts/build.sh
+scripts/install-deps.sh test
+scripts/build.sh -DTESSELKA_TESTS=ON
 cd build
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2 --timeout 600
 cd ..

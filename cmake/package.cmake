@@ -1,0 +1,74 @@
+# The documents a Debian package carries (copyright, changelog, manual page, software-centre
+# metadata), installed with the program, and the package itself: `cpack -G DEB` in the build
+# folder packs what `cmake --install` installs. scripts/package.sh makes a release build of it.
+
+# The project's public repository: the software centres show the screenshots in its docs/.
+set(TESSELKA_HOMEPAGE https://github.com/tesselka/tesselka)
+set(TESSELKA_MAINTAINER "Tesselka project <tesselka@users.noreply.github.com>" CACHE STRING
+    "Maintainer of the Debian package, as \"name <address>\"")
+set(TESSELKA_FONT_LICENSE "" CACHE FILEPATH
+    "Licence text of the font the program carries in its resources; empty when it carries none")
+# The software centres' id of the program, after the homepage.
+set(TESSELKA_APP_ID io.github.tesselka.tesselka)
+
+include(GNUInstallDirs)
+set(doc_dir ${CMAKE_BINARY_DIR}/doc)
+
+# The copyright file in Debian's machine-readable format; the font, when the program carries it,
+# gets a stanza of its own with its licence text.
+set(font_stanza "")
+if(TESSELKA_FONT_LICENSE)
+  file(READ ${TESSELKA_FONT_LICENSE} text)
+  string(REPLACE "\r\n" "\n" text "${text}")
+  string(STRIP "${text}" text)
+  # A field's continuation lines start with a space, and an empty one is written " .". Twice,
+  # since two empty lines in a row share the line break between them.
+  string(REPLACE "\n" "\n " text " ${text}")
+  string(REGEX REPLACE "\n [ \t]*\n" "\n .\n" text "${text}")
+  string(REGEX REPLACE "\n [ \t]*\n" "\n .\n" text "${text}")
+  # The font file as Debian's fonts-ipafont-gothic names it, and the notice the font carries.
+  string(APPEND font_stanza "\n\nFiles: ipagp.ttf\n"
+         "Copyright: 2003-2011 Information-technology Promotion Agency, Japan (IPA)\n"
+         "License: IPA\n${text}")
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${TESSELKA_FONT_LICENSE})
+endif()
+configure_file(data/copyright.in ${doc_dir}/copyright @ONLY)
+configure_file(data/changelog.in ${doc_dir}/changelog @ONLY)
+configure_file(data/tesselka.metainfo.xml.in ${doc_dir}/${TESSELKA_APP_ID}.metainfo.xml @ONLY)
+
+# Debian keeps the changelog and manual pages compressed, without a time stamp in the header.
+add_custom_command(
+  OUTPUT ${doc_dir}/changelog.gz ${doc_dir}/tesselka.1.gz
+  COMMAND gzip -9nc ${doc_dir}/changelog > ${doc_dir}/changelog.gz
+  COMMAND gzip -9nc ${PROJECT_SOURCE_DIR}/data/tesselka.1 > ${doc_dir}/tesselka.1.gz
+  DEPENDS ${doc_dir}/changelog ${PROJECT_SOURCE_DIR}/data/tesselka.1)
+add_custom_target(tesselka_docs ALL DEPENDS ${doc_dir}/changelog.gz ${doc_dir}/tesselka.1.gz)
+
+install(FILES ${doc_dir}/copyright ${doc_dir}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${doc_dir}/tesselka.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${doc_dir}/${TESSELKA_APP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME tesselka)
+set(CPACK_PACKAGE_VENDOR "Tesselka project")
+set(CPACK_PACKAGE_CONTACT ${TESSELKA_MAINTAINER})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "classroom simulation of droplets on a cup of cold water")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Tesselka shows pupils why droplets form on the outside of a cup of cold water.
+The pupil picks the air temperature, the humidity and the water's starting
+temperature, and the program cools the water one degree at a time, showing a
+thermometer, a chart of saturated water vapour, the vapour and droplets in a
+cubic metre of air, and a picture of the cup. Its text is in Japanese.")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${TESSELKA_HOMEPAGE})
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+# The libraries come from what the program links; the font is a package of its own until the
+# program carries it.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+if(NOT TESSELKA_FONT_LICENSE)
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-ipafont-gothic)
+endif()
+include(CPack)

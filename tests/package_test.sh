@@ -1,0 +1,151 @@
+#!/usr/bin/env bash
+# Packs the build into its Debian package and checks it as a school's technician gets it: its
+# name, files and dependencies, lintian and the metadata validators; then unpacks it and drives
+# the unpacked program from an empty folder on a virtual X display. Last, the copyright file of a
+# program that carries its font. Arguments: the build folder and the source folder.
+set -euo pipefail
+build="$1"
+source="$2"
+tmp=$(mktemp -d)
+pid="" xvfb=""
+trap 'for p in $pid $xvfb; do kill "$p" 2>/dev/null; done; rm -rf "$tmp"' EXIT
+
+fail() {
+  echo "FAIL: $*"
+  exit 1
+}
+
+step() {
+  echo "$(date +%T) $*"
+}
+
+cat >"$tmp/copyright" <<'EOF'
+Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/
+Upstream-Name: Tesselka
+Source: https://github.com/tesselka/tesselka
+
+Files: *
+Copyright: 2026 Tesselka project
+License: LicenseRef-proprietary
+ All rights reserved by the Tesselka project.
+EOF
+
+step "packing"
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$tmp/out" >"$tmp/cpack.log" ||
+  { cat "$tmp/cpack.log"; fail "cpack"; }
+deb="$tmp/out/tesselka_1.0.1_amd64.deb"
+[ -f "$deb" ] || fail "no $(basename "$deb") among: $(ls "$tmp/out")"
+
+# Exactly these files: nothing of the tests, the tools or the build slips in.
+files=$(dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -v '/$' | sort)
+expected=$(
+  printf '%s\n' ./usr/bin/tesselka ./usr/share/applications/tesselka.desktop \
+    ./usr/share/doc/tesselka/changelog.gz ./usr/share/doc/tesselka/copyright \
+    ./usr/share/man/man1/tesselka.1.gz \
+    ./usr/share/metainfo/io.github.tesselka.tesselka.metainfo.xml
+  for size in 16 32 48 64 128 256; do
+    echo "./usr/share/icons/hicolor/${size}x${size}/apps/tesselka.png"
+  done
+  for i in 0 1 2 3 4 5; do echo "./usr/share/tesselka/$i.jpg"; done
+)
+[ "$files" = "$(sort <<<"$expected")" ] ||
+  fail "files differ (< in the package, > expected):"$'\n'"$(diff <(echo "$files") <(sort <<<"$expected"))"
+
+# The libraries the program links, the font it draws with, and nothing for building or testing.
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+names=$(sed 's/ *([^)]*)//g; s/, */\n/g' <<<"$depends")
+for p in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 fonts-ipafont-gothic; do
+  grep -qxF "$p" <<<"$names" || fail "Depends lacks $p"
+done
+if grep -qE -- '-dev$|gtest|googletest|benchmark|xvfb|xdotool|openbox|clang|strace|cmake' <<<"$names"; then
+  fail "Depends names a package for building or testing"
+fi
+
+step "lintian"
+lint=0
+lintian --fail-on error "$deb" >"$tmp/lintian.log" 2>&1 || lint=$?
+grep -v 'running with root privileges' "$tmp/lintian.log" || true
+[ "$lint" -eq 0 ] || fail "lintian reports an error"
+
+root="$tmp/root"
+dpkg-deb -x "$deb" "$root"
+desktop="$root/usr/share/applications/tesselka.desktop"
+metainfo="$root/usr/share/metainfo/io.github.tesselka.tesselka.metainfo.xml"
+hints=$(desktop-file-validate "$desktop" 2>&1) || fail "desktop-file-validate: $hints"
+[ -z "$hints" ] || fail "desktop-file-validate: $hints"
+appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate"
+# The newest release in the metadata and in the changelog is the packaged version.
+grep -q '<release version="1.0.1"' "$metainfo" || fail "the metadata's release is not 1.0.1"
+[ "$(zcat "$root/usr/share/doc/tesselka/changelog.gz" | head -n 1 | cut -d ' ' -f 2)" = "(1.0.1)" ] ||
+  fail "the changelog's newest entry is not 1.0.1"
+diff "$root/usr/share/doc/tesselka/copyright" "$tmp/copyright" || fail "copyright file"
+grep -q '<launchable type="desktop-id">tesselka.desktop</launchable>' "$metainfo" ||
+  fail "the metadata does not launch tesselka.desktop"
+
+step "starting the unpacked program"
+# A display of its own: Xvfb picks a free number and tells it, so that other X servers starting
+# at the same time cannot take it first.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 3>"$tmp/display" 2>"$tmp/xvfb.log" &
+xvfb=$!
+for _ in $(seq 50); do
+  [ -s "$tmp/display" ] && break
+  sleep 0.1
+done
+[ -s "$tmp/display" ] || { cat "$tmp/xvfb.log"; fail "Xvfb did not start"; }
+export DISPLAY=":$(cat "$tmp/display")"
+
+# A window with exactly this title, waiting up to five seconds; prints its id.
+wait_window() {
+  for _ in $(seq 50); do
+    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 | grep . && return 0
+    sleep 0.1
+  done
+  return 1
+}
+intro_title='Tesselka\(start\)'
+main_title='Tesselka\(コップに水滴が付くのは？\)'
+
+mkdir "$tmp/empty"
+cd "$tmp/empty"
+QT_QPA_PLATFORM=xcb "$root/usr/bin/tesselka" 2>"$tmp/err" &
+pid=$!
+intro=$(wait_window "$intro_title") || { cat "$tmp/err"; fail "the intro did not appear"; }
+xdotool mousemove --window "$intro" 300 252 click 1  # 次へ
+main=$(wait_window "$main_title") || { cat "$tmp/err"; fail "次へ did not open the simulation window"; }
+[ -z "$(xdotool search --onlyvisible --name "^$intro_title\$")" ] || fail "the intro is still open"
+xdotool mousemove --window "$main" 704 20 click 1  # 終わり
+for _ in $(seq 50); do
+  kill -0 "$pid" 2>/dev/null || break
+  sleep 0.1
+done
+kill -0 "$pid" 2>/dev/null && fail "終わり did not end the program"
+status=0
+wait "$pid" || status=$?
+pid=""
+[ "$status" -eq 0 ] || { cat "$tmp/err"; fail "the program ended with status $status"; }
+[ -z "$(ls -A "$tmp/empty")" ] || fail "the program wrote into its working folder"
+
+step "the copyright file of a program that carries its font"
+printf 'IPA Font License Agreement v1.0\r\n\r\nFirst article.\r\n\r\n\r\n  Indented line.\r\n' \
+  >"$tmp/font-license.txt"
+cmake -S "$source" -B "$tmp/font-build" -DTESSELKA_TESTS=OFF \
+  -DTESSELKA_FONT_LICENSE="$tmp/font-license.txt" >/dev/null
+cp "$tmp/copyright" "$tmp/copyright-with-font"
+cat >>"$tmp/copyright-with-font" <<'EOF'
+
+Files: ipagp.ttf
+Copyright: 2003-2011 Information-technology Promotion Agency, Japan (IPA)
+License: IPA
+ IPA Font License Agreement v1.0
+ .
+ First article.
+ .
+ .
+   Indented line.
+EOF
+diff "$tmp/font-build/doc/copyright" "$tmp/copyright-with-font" || fail "copyright file with the font"
+# The font then comes with the program, not as a dependency.
+grep -q 'CPACK_DEBIAN_PACKAGE_DEPENDS.*fonts-ipafont-gothic' "$tmp/font-build/CPackConfig.cmake" &&
+  fail "the package still depends on fonts-ipafont-gothic"
+step "package test passed"
