@@ -33,24 +33,48 @@ void Container::set_picture(const QImage& picture)
 {
     if (picture.cacheKey() == picture_.cacheKey())
         return;  // the same picture again: nothing to repaint
-    const QRect before(QPoint(0, 0), picture_.size());
+    const QRect before = picture_rect();
     picture_ = picture;
-    changed(before.united(QRect(QPoint(0, 0), picture_.size())));
+    changed(before.united(picture_rect()));
+}
+
+QRect Container::picture_rect() const
+{
+    return QRect(0, 0, scaled(picture_.width()), scaled(picture_.height()));
 }
 
 void Container::draw_line(double x1, double y1, double x2, double y2, QColor color)
 {
-    if (surface_.isNull()) {
-        const qreal ratio = widget_.devicePixelRatioF();
-        surface_ = QImage(client().size() * ratio, QImage::Format_ARGB32_Premultiplied);
-        surface_.setDevicePixelRatio(ratio);
-        surface_.fill(Qt::transparent);
-    }
-    QPainter painter(&surface_);
-    painter.setPen(QPen(color, 1));
+    strokes_.push_back({x1, y1, x2, y2, color});
+    if (!surface_.isNull() && surface_zoom_ == zoom())
+        draw_stroke(surface_, strokes_.back());
     const QPoint a = to_pixels(x1, y1), b = to_pixels(x2, y2);
-    painter.drawLine(pixel_line(a, b));
-    changed(QRect(a, b).normalized().adjusted(-1, -1, 1, 1));
+    const int m = std::max(1, scaled(1));
+    changed(QRect(a, b).normalized().adjusted(-m, -m, m, m));
+}
+
+const QImage& Container::surface() const
+{
+    const qreal ratio = widget_.devicePixelRatioF();
+    const QSize size = client().size() * ratio;
+    if (strokes_.empty() ||
+        (surface_zoom_ == zoom() && surface_.size() == size && surface_.devicePixelRatio() == ratio))
+        return surface_;
+    surface_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
+    surface_.setDevicePixelRatio(ratio);
+    surface_.fill(Qt::transparent);
+    surface_zoom_ = zoom();
+    for (const Stroke& stroke : strokes_)
+        draw_stroke(surface_, stroke);
+    return surface_;
+}
+
+void Container::draw_stroke(QImage& surface, const Stroke& stroke) const
+{
+    QPainter painter(&surface);
+    const qreal width = line_width(painter);
+    painter.setPen(QPen(stroke.color, width));
+    painter.drawLine(pixel_line(to_pixels(stroke.x1, stroke.y1), to_pixels(stroke.x2, stroke.y2), width));
 }
 
 std::vector<const Label*> Container::labels() const
@@ -80,10 +104,14 @@ void Container::paint(QPainter& painter, const QRect& dirty) const
     painter.setClipRect(area, Qt::IntersectClip);
     if (back_.isValid())
         painter.fillRect(area, back_);
-    if (!picture_.isNull())
+    if (!picture_.isNull() && zoom() == 1.0) {
         painter.drawImage(QPoint(0, 0), picture_);
-    if (!surface_.isNull())
-        painter.drawImage(QPoint(0, 0), surface_);
+    } else if (!picture_.isNull()) {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(picture_rect(), picture_);
+    }
+    if (const QImage& lines = surface(); !lines.isNull())
+        painter.drawImage(QPoint(0, 0), lines);
     for (const auto& control : controls_)
         if (control->visible() && control->bounds().intersects(wanted))
             control->paint(painter);

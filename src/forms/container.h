@@ -40,11 +40,13 @@ public:
     QColor back_color() const { return back_; }
     void set_back_color(QColor color);
 
-    // The picture shown unscaled from the top left of the client area; a null image shows none.
+    // The picture shown from the top left of the client area, unscaled as laid out and smoothly
+    // scaled at a zoom; a null image shows none.
     void set_picture(const QImage& picture);
     const QImage& picture() const { return picture_; }
 
-    // Draws a 1-pixel line on the retained surface, in twips; it stays through every repaint.
+    // Draws a 1-pixel line on the retained surface, in twips; it stays through every repaint,
+    // and is drawn again at a new zoom.
     void draw_line(double x1, double y1, double x2, double y2, QColor color);
 
     // The client area within the widget, in pixels.
@@ -62,11 +64,23 @@ public:
     void changed(const QRect& pixels) const;
 
 private:
+    struct Stroke {
+        double x1, y1, x2, y2;
+        QColor color;
+    };
+    // The picture's pixels in the client area.
+    QRect picture_rect() const;
+    // The retained surface at the present zoom and density, drawn again if they changed.
+    const QImage& surface() const;
+    void draw_stroke(QImage& surface, const Stroke& stroke) const;
+
     QWidget& widget_;
     std::function<QRect()> client_area_;
     QColor back_;
     QImage picture_;
-    QImage surface_;
+    std::vector<Stroke> strokes_;
+    mutable QImage surface_;
+    mutable double surface_zoom_ = 0;
     std::vector<std::unique_ptr<Control>> controls_;  // back-most first
 };
 

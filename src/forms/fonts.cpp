@@ -1,5 +1,7 @@
 #include "fonts.h"
 
+#include "twips.h"
+
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -82,6 +84,18 @@ QFont stored_font(double points, bool bold)
     // hinting rounds them to whole pixels. Vertical hinting keeps the font's own advances.
     font.setHintingPreference(QFont::PreferVerticalHinting);
     return font;
+}
+
+QFont zoomed(const QFont& font)
+{
+    if (zoom() == 1.0)
+        return font;
+    QFont out = font;
+    if (font.pointSizeF() > 0)
+        out.setPointSizeF(font.pointSizeF() * zoom());
+    else
+        out.setPixelSize(scaled(font.pixelSize()));
+    return out;
 }
 
 QFont ui_font()

@@ -1,10 +1,15 @@
 #pragma once
 // A window of fixed size: a caption, a close box and no maximise or minimise button. Its client
 // area is the container of the light-weight controls that lie directly on it.
+//
+// The window follows the zoom (zoom.h): Ctrl with + / - / 0 or the wheel step it, F11 shows the
+// window full screen and F11 or Esc restores it. Its size is fixed at each zoom.
 
 #include "container.h"
 
 #include <QWidget>
+
+class QShortcut;
 
 namespace tesselka::forms {
 
@@ -16,11 +21,47 @@ public:
     const Container& client() const { return client_; }
     void center_on_screen();
 
+    // Lays the window out again at the present zoom: its size, every windowed control and its
+    // font; the light-weight controls follow by themselves.
+    void apply_zoom();
+
+    // One step up, one down, back to the layout's size. Zooming in stops at the largest step
+    // whose window fits the screen's available area; in full screen the keys do nothing.
+    void zoom_in();
+    void zoom_out();
+    void zoom_reset();
+
+    // Full screen shows the client area at the largest scale that fits the screen, centred, the
+    // margins in the window's background colour. Leaving it restores the zoom it had before.
+    void set_full_screen(bool on);
+    bool full_screen() const { return full_screen_; }
+
+    // Where the client area lies in `widget`, when it is a window: it moves from the top left
+    // only in full screen.
+    static QPoint client_origin_of(const QWidget* widget);
+
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
-    Container client_{*this, [this] { return rect(); }};
+    void add_zoom_keys();
+    // The client area's size at a zoom.
+    QSize client_size(double zoom) const;
+    QRect client_rect() const;
+    bool fits_screen(double zoom) const;
+    void keep_on_screen();
+
+    Container client_{*this, [this] { return client_rect(); }};
+    double client_width_, client_height_;
+    QPoint origin_;
+    double zoom_applied_ = 1;
+    bool full_screen_ = false;
+    double zoom_before_full_screen_ = 1;
+    int wheel_ = 0;  // the wheel's turn not yet taken as a step, in eighths of a degree
+    QShortcut* escape_ = nullptr;
 };
 
 }  // namespace tesselka::forms

@@ -1,9 +1,12 @@
 #include "frame.h"
 
 #include "system_colors.h"
+#include "twips.h"
 
 #include <QPaintEvent>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace tesselka::forms {
 
@@ -22,12 +25,18 @@ void Frame::paintEvent(QPaintEvent* event)
     painter.fillRect(rect(), system_color::button_face());
     const QFontMetrics metrics(font());
     const int line_y = metrics.height() / 2;
-    const QRect outline = rect().adjusted(0, line_y, -2, -2);
-    painter.setPen(system_color::button_face().darker(140));
-    painter.drawRect(outline);
-    painter.setPen(Qt::white);
-    painter.drawRect(outline.translated(1, 1));
-    const QRect caption_box(8, 0, metrics.horizontalAdvance(title_) + 4, metrics.height());
+    // Two outlines of a line's width each, the light one a line's width right of and below the
+    // dark one.
+    const qreal width = line_width(painter);
+    const int step = std::max(1, scaled(1));
+    const QRect outline = rect().adjusted(0, line_y, -2 * step, -2 * step);
+    const QRectF dark = QRectF(outline).translated(width / 2, width / 2);
+    painter.setPen(QPen(system_color::button_face().darker(140), width));
+    painter.drawRect(dark);
+    painter.setPen(QPen(Qt::white, width));
+    painter.drawRect(dark.translated(width, width));
+    const QRect caption_box(scaled(8), 0, metrics.horizontalAdvance(title_) + scaled(4),
+                            metrics.height());
     painter.fillRect(caption_box, system_color::button_face());
     painter.setPen(system_color::button_text());
     painter.drawText(caption_box, Qt::AlignCenter, title_);

@@ -1,5 +1,6 @@
 #include "label.h"
 
+#include "fonts.h"
 #include "system_colors.h"
 #include "twips.h"
 
@@ -61,8 +62,8 @@ void Label::paint(QPainter& painter) const
     if (box.isEmpty())
         return;
     const qreal ratio = painter.device()->devicePixelRatioF();
-    if (image_generation_ != generation_ || image_.size() != box.size() * ratio ||
-        image_.devicePixelRatio() != ratio)
+    if (image_generation_ != generation_ || image_zoom_ != zoom() ||
+        image_.size() != box.size() * ratio || image_.devicePixelRatio() != ratio)
         render(box.size(), ratio);
     painter.drawImage(box.topLeft(), image_);
 }
@@ -73,14 +74,18 @@ void Label::render(const QSize& size, qreal ratio) const
     image_.setDevicePixelRatio(ratio);
     image_.fill(opaque_ ? back_ : QColor(Qt::transparent));
     image_generation_ = generation_;
+    image_zoom_ = zoom();
     QPainter painter(&image_);
     const QRect box(QPoint(0, 0), size);
     QRect text_box = box;
     if (border_) {
-        painter.setPen(system_color::window_text());
-        painter.drawRect(pixel_outline(box));
-        text_box = box.adjusted(2, 1, -2, -1);
+        const qreal width = line_width(painter);
+        painter.setPen(QPen(system_color::window_text(), width));
+        painter.drawRect(pixel_outline(box, width));
+        text_box = box.adjusted(scaled(2), scaled(1), -scaled(2), -scaled(1));
     }
+    // Drawn as text at the zoomed size, never as a blown-up picture of the text.
+    const QFont font = zoomed(font_);
     const Qt::Alignment h = align_ == Align::right    ? Qt::AlignRight
                             : align_ == Align::centre ? Qt::AlignHCenter
                                                       : Qt::AlignLeft;
@@ -88,13 +93,13 @@ void Label::render(const QSize& size, qreal ratio) const
     // Japanese text may break between any two characters; a run that must stay whole, such as
     // "(g)", overflows its box a little rather than split.
     option.setWrapMode(QTextOption::WordWrap);
-    QTextLayout layout(caption_, font_, &image_);
+    QTextLayout layout(caption_, font, &image_);
     layout.setTextOption(option);
     if (caption_.contains(QChar(0x3000)))
-        layout.setFormats(blank_run_formats(caption_, font_));
+        layout.setFormats(blank_run_formats(caption_, font));
     // Lines one em apart, as in the face the layouts were made with; ours adds leading that
     // would push the last line of a tall caption out of its box.
-    const int pitch = QFontInfo(font_).pixelSize();
+    const int pitch = QFontInfo(font).pixelSize();
     layout.beginLayout();
     for (int y = 0;; y += pitch) {
         QTextLine line = layout.createLine();

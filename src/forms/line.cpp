@@ -5,6 +5,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace tesselka::forms {
 
 Line::Line(Container& container) : Control(container), color_(system_color::window_text()) {}
@@ -20,16 +22,18 @@ void Line::place(double x1, double y1, double x2, double y2)
 void Line::paint(QPainter& painter) const
 {
     painter.save();
-    // One pixel of the window: two device pixels on a screen of double density.
-    QPen pen(color_, 1, dotted_ ? Qt::DotLine : Qt::SolidLine);
-    painter.setPen(pen);
-    painter.drawLine(pixel_line(to_pixels(x1_, y1_), to_pixels(x2_, y2_)));
+    // One pixel of the window as laid out, zoomed: two device pixels on a screen of double
+    // density.
+    const qreal width = line_width(painter);
+    painter.setPen(QPen(color_, width, dotted_ ? Qt::DotLine : Qt::SolidLine));
+    painter.drawLine(pixel_line(to_pixels(x1_, y1_), to_pixels(x2_, y2_), width));
     painter.restore();
 }
 
 QRect Line::bounds() const
 {
-    return QRect(to_pixels(x1_, y1_), to_pixels(x2_, y2_)).normalized().adjusted(-1, -1, 1, 1);
+    const int m = std::max(1, scaled(1));  // the line's width, and a pixel for its cap
+    return QRect(to_pixels(x1_, y1_), to_pixels(x2_, y2_)).normalized().adjusted(-m, -m, m, m);
 }
 
 }  // namespace tesselka::forms

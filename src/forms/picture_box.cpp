@@ -1,6 +1,7 @@
 #include "picture_box.h"
 
 #include "system_colors.h"
+#include "twips.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -8,17 +9,24 @@
 namespace tesselka::forms {
 
 PictureBox::PictureBox(QWidget* parent, Border border)
-    : QFrame(parent), Placed(static_cast<QWidget&>(*this))
+    : QFrame(parent), Placed(static_cast<QWidget&>(*this)), sunken_(border == Border::sunken)
 {
-    if (border == Border::sunken) {
+    if (sunken_) {
         setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        setLineWidth(2);
+        setLineWidth(scaled(2));
     }
     client_.set_back_color(system_color::button_face());
     fore_ = system_color::window_text();
     // It paints every one of its pixels, so what lies under it need not be painted first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::NoFocus);  // nothing in a picture box answers the keyboard
+}
+
+void PictureBox::rezoom()
+{
+    if (sunken_)
+        setLineWidth(scaled(2));
+    Placed::rezoom();
 }
 
 void PictureBox::paintEvent(QPaintEvent* event)

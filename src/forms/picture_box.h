@@ -22,12 +22,16 @@ public:
     QColor fore_color() const { return fore_; }
     void set_fore_color(QColor color) { fore_ = color; }
 
+    // The border, 2 pixels as laid out, grows with the zoom too.
+    void rezoom() override;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     Container client_{*this, [this] { return contentsRect(); }};
     QColor fore_;
+    bool sunken_;
 };
 
 }  // namespace tesselka::forms

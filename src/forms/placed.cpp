@@ -1,10 +1,20 @@
 #include "placed.h"
 
+#include "fonts.h"
+#include "form.h"
 #include "twips.h"
 
+#include <QVariant>
 #include <QWidget>
 
 namespace tesselka::forms {
+
+namespace {
+
+// The font a control was given as laid out, kept on the widget the first time it is zoomed.
+constexpr char kLaidOutFont[] = "tesselka_laid_out_font";
+
+}  // namespace
 
 void Placed::place(double left, double top, double width, double height)
 {
@@ -12,9 +22,25 @@ void Placed::place(double left, double top, double width, double height)
     top_ = static_cast<float>(top);
     width_ = static_cast<float>(width);
     height_ = static_cast<float>(height);
-    const QRect r = to_pixels(left_, top_, width_, height_);
+    QRect r = to_pixels(left_, top_, width_, height_);
     // A box of no size keeps its place.
-    self_.setGeometry(r.isEmpty() ? QRect(to_pixels(left_, top_), QSize(0, 0)) : r);
+    if (r.isEmpty())
+        r = QRect(to_pixels(left_, top_), QSize(0, 0));
+    self_.setGeometry(r.translated(Form::client_origin_of(self_.parentWidget())));
+}
+
+void Placed::rezoom()
+{
+    place(left_, top_, width_, height_);
+    // A control without a font of its own takes its container's, which is zoomed there.
+    QVariant laid_out = self_.property(kLaidOutFont);
+    if (!laid_out.isValid()) {
+        if (!self_.testAttribute(Qt::WA_SetFont))
+            return;
+        laid_out = self_.font();
+        self_.setProperty(kLaidOutFont, laid_out);
+    }
+    self_.setFont(zoomed(laid_out.value<QFont>()));
 }
 
 }  // namespace tesselka::forms

@@ -1,6 +1,6 @@
 #pragma once
 // The twips geometry of a windowed control (button, list, option, check box, frame, picture
-// box): kept as set, applied to the widget in pixels.
+// box): kept as set, applied to the widget in pixels at the windows' zoom.
 
 class QWidget;
 
@@ -15,9 +15,12 @@ public:
     float height_twips() const { return height_; }
     void place(double left, double top, double width, double height);
 
+    // Applies the present zoom: the geometry, and the font the control was given as laid out.
+    virtual void rezoom();
+
 protected:
     explicit Placed(QWidget& self) : self_(self) {}
-    ~Placed() = default;
+    virtual ~Placed() = default;
 
 private:
     QWidget& self_;

@@ -31,15 +31,17 @@ void Shape::paint(QPainter& painter) const
     if (kind_ == Kind::rectangle) {
         if (inside.isValid())
             painter.fillRect(r, inside);
-        painter.setPen(border_);
+        const qreal width = line_width(painter);
+        painter.setPen(QPen(border_, width));
         painter.setBrush(Qt::NoBrush);
-        painter.drawRect(pixel_outline(r));
+        painter.drawRect(pixel_outline(r, width));
     } else {
         // Small circles read better smoothed; the pixel at the centre keeps the fill colour.
         painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(border_, 1));
+        const qreal width = line_width(painter);
+        painter.setPen(QPen(border_, width));
         painter.setBrush(inside.isValid() ? QBrush(inside) : Qt::NoBrush);
-        painter.drawEllipse(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5));
+        painter.drawEllipse(pixel_outline(r, width));
     }
     painter.restore();
 }

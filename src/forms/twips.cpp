@@ -1,13 +1,36 @@
 #include "twips.h"
 
 #include <QGuiApplication>
+#include <QPaintDevice>
+#include <QPainter>
 #include <QScreen>
 
+#include <algorithm>
 #include <cmath>
 
 namespace tesselka::forms {
 
-double pixels_per_twip()
+namespace {
+
+double& zoom_factor()
+{
+    static double factor = 1.0;
+    return factor;
+}
+
+}  // namespace
+
+double zoom()
+{
+    return zoom_factor();
+}
+
+void set_zoom(double factor)
+{
+    zoom_factor() = factor;
+}
+
+double screen_pixels_per_twip()
 {
     static const double scale = [] {
         const QScreen* screen = QGuiApplication::primaryScreen();
@@ -15,6 +38,11 @@ double pixels_per_twip()
         return (dpi > 0 ? dpi : 96.0) / 1440.0;
     }();
     return scale;
+}
+
+double pixels_per_twip()
+{
+    return screen_pixels_per_twip() * zoom();
 }
 
 int to_pixels(double twips)
@@ -35,15 +63,27 @@ QRect to_pixels(double left, double top, double width, double height)
     return QRect(QPoint(x0, y0), QPoint(to_pixels(left + width) - 1, to_pixels(top + height) - 1));
 }
 
-QLineF pixel_line(QPoint from, QPoint to)
+int scaled(int pixels)
 {
-    const QPointF half(0.5, 0.5);
+    return static_cast<int>(std::lround(pixels * zoom()));
+}
+
+qreal line_width(const QPainter& painter)
+{
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    return std::max(1.0, std::round(zoom() * ratio)) / ratio;
+}
+
+QLineF pixel_line(QPoint from, QPoint to, qreal width)
+{
+    const QPointF half(width / 2, width / 2);
     return {QPointF(from) + half, QPointF(to) + half};
 }
 
-QRectF pixel_outline(const QRect& box)
+QRectF pixel_outline(const QRect& box, qreal width)
 {
-    return QRectF(box).adjusted(0.5, 0.5, -0.5, -0.5);
+    const qreal half = width / 2;
+    return QRectF(box).adjusted(half, half, -half, -half);
 }
 
 }  // namespace tesselka::forms

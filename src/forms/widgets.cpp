@@ -92,7 +92,7 @@ void ComboBox::fit_text()
 
 void ComboBox::wheelEvent(QWheelEvent* event)
 {
-    if (hasFocus())
+    if (hasFocus() && !(event->modifiers() & Qt::ControlModifier))  // Ctrl: the window's zoom
         QComboBox::wheelEvent(event);
     else
         event->ignore();

@@ -1,12 +1,14 @@
 // Renders the windows to PNG files, offscreen, for the README and for looking at a change:
-//   tesselka_render OUTDIR [--series] [--font FILE]
+//   tesselka_render OUTDIR [--series] [--font FILE] [--zoom PERCENT]
 // By default: the intro after its last page, and the simulation window at rest and condensing
 // with its bar labels. --series adds intro pages 0 and 3 and the simulation window at 30, 20, 10
 // and -10 degrees, bar labels shown and not. --font draws the text in FILE in place of the font
 // the program carries (a file that cannot be loaded shows what a broken install looks like).
+// --zoom draws the windows at that zoom and adds "-PERCENT" to the file names.
 // Run it from the folder that holds the pictures (the build folder).
 
 #include "app/application.h"
+#include "forms/zoom.h"
 #include "intro/start_view.h"
 #include "run/main_window.h"
 
@@ -19,8 +21,11 @@ using tesselka::run::MainWindow;
 
 namespace {
 
-bool save(QWidget& window, const QString& path)
+QString suffix;  // "-PERCENT" at a zoom
+
+bool save(QWidget& window, QString path)
 {
+    path.insert(path.lastIndexOf(QLatin1Char('.')), suffix);
     const bool ok = window.grab().save(path);
     std::fprintf(ok ? stdout : stderr, "%s %s\n", ok ? "wrote" : "cannot write",
                  qPrintable(path));
@@ -65,11 +70,20 @@ int main(int argc, char** argv)
         font_file = args.takeAt(i + 1);
         args.removeAt(i);
     }
-    if (args.size() != 1 || args[0].startsWith(QLatin1Char('-'))) {
-        std::fprintf(stderr, "usage: tesselka_render OUTDIR [--series] [--font FILE]\n");
+    int percent = 100;
+    if (const qsizetype i = args.indexOf(QStringLiteral("--zoom")); i >= 0 && i + 1 < args.size()) {
+        percent = args.takeAt(i + 1).toInt();
+        args.removeAt(i);
+    }
+    if (args.size() != 1 || args[0].startsWith(QLatin1Char('-')) || percent < 100 || percent > 300) {
+        std::fprintf(stderr, "usage: tesselka_render OUTDIR [--series] [--font FILE] [--zoom 100-300]\n");
         return 2;
     }
     tesselka::app::set_up(application, font_file);
+    if (percent != 100) {
+        tesselka::forms::zoom_windows(percent / 100.0);
+        suffix = QStringLiteral("-%1").arg(percent);
+    }
     const QDir out(args[0]);
     if (!out.mkpath(QStringLiteral("."))) {
         std::fprintf(stderr, "cannot create %s\n", qPrintable(args[0]));
