@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -20,21 +21,23 @@ struct Outcome {
 };
 
 // Starts `program` from `folder`; gives it `ms` to end by itself, then kills it.
-Outcome start(const QString& program, const QString& folder, int ms)
+Outcome start(const QString& program, const QString& folder, int ms,
+              const QStringList& arguments = {})
 {
     QProcess p;
     p.setWorkingDirectory(folder);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     p.setProcessEnvironment(env);
-    p.start(program, {});
+    p.start(program, arguments);
     EXPECT_TRUE(p.waitForStarted());
     const bool finished = p.waitForFinished(ms);
     if (!finished) {
         p.kill();
         p.waitForFinished();
     }
-    return {finished, p.exitCode(), QString::fromUtf8(p.readAllStandardError())};
+    return {finished, p.exitCode(),
+            QString::fromUtf8(p.readAllStandardError() + p.readAllStandardOutput())};
 }
 
 // A copy of the program in a folder of its own, so that it has no pictures to fall back on.
@@ -96,4 +99,39 @@ TEST(Startup, FromAnotherFolderItFindsThePicturesThatComeWithIt)
     QTemporaryDir empty;
     const Outcome r = start(kProgram, empty.path(), 1500);
     EXPECT_FALSE(r.finished) << r.error_output.toStdString();  // still running its intro
+}
+
+// The program's own lines, without Qt's warnings about the test machine.
+QStringList own_lines(const QString& output)
+{
+    return output.split('\n').filter(QRegularExpression(QStringLiteral("^tesselka")));
+}
+
+TEST(StartupOptions, ABadZoomOrOptionIsRefusedInOneLineNamingTheRange)
+{
+    const QStringList bad[] = {{"--zoom", "50"},  {"--zoom", "301"}, {"--zoom", "150.5"},
+                               {"--zoom", "abc"}, {"--zoom"},        {"--projector"},
+                               {"--zoom=99", "--full-screen"}};
+    for (const QStringList& arguments : bad) {
+        const Outcome r = start(kProgram, kPictures, 10000, arguments);
+        const QString what = arguments.join(' ');
+        ASSERT_TRUE(r.finished) << what.toStdString();
+        EXPECT_EQ(r.exit_code, 2) << what.toStdString();
+        const QStringList lines = own_lines(r.error_output);
+        ASSERT_EQ(lines.size(), 1) << r.error_output.toStdString();
+        EXPECT_TRUE(lines[0].contains("100 to 300")) << lines[0].toStdString();
+    }
+}
+
+TEST(StartupOptions, HelpVersionAndGoodValues)
+{
+    const Outcome help = start(kProgram, kPictures, 10000, {"--help"});
+    EXPECT_EQ(help.exit_code, 0);
+    EXPECT_TRUE(help.error_output.contains("--zoom <PERCENT>"));
+    EXPECT_TRUE(help.error_output.contains("--full-screen"));
+    const Outcome version = start(kProgram, kPictures, 10000, {"--version"});
+    EXPECT_EQ(version.exit_code, 0);
+    EXPECT_TRUE(version.error_output.contains("tesselka " TESSELKA_VERSION));
+    const Outcome good = start(kProgram, kPictures, 1500, {"--zoom", "300", "--full-screen"});
+    EXPECT_FALSE(good.finished) << good.error_output.toStdString();  // running its intro
 }

@@ -5,7 +5,9 @@
 #include "forms/error_report.h"
 #include "forms/fonts.h"
 #include "forms/picture.h"
+#include "forms/zoom.h"
 #include "intro/start_view.h"
+#include "options.h"
 #include "picture_check.h"
 #include "run/main_window.h"
 
@@ -64,12 +66,18 @@ run::MainWindow* hand_over(intro::StartView* intro)
     struct Restore {
         ~Restore() { QGuiApplication::setQuitOnLastWindowClosed(true); }
     } restore;
+    // Full screen goes over to the simulation window; the intro gives the zoom back first.
+    const bool full_screen = intro->full_screen();
+    intro->set_full_screen(false);
     intro->close();
     auto* main = new run::MainWindow;
     main->setAttribute(Qt::WA_DeleteOnClose);
     main->load();
     main->center_on_screen();
-    main->show();
+    if (full_screen)
+        main->set_full_screen(true);
+    else
+        main->show();
     return main;
 }
 
@@ -77,6 +85,13 @@ int run(int argc, char** argv)
 {
     QApplication application(argc, argv);
     set_up(application);
+    QString error;
+    const std::optional<Options> options = parse_options(application, error);
+    if (!options) {
+        std::fprintf(stderr, "tesselka: %s\n", error.toUtf8().constData());
+        return 2;
+    }
+    forms::zoom_windows(options->zoom);
 
     if (const QStringList problems = picture_problems(); !problems.isEmpty()) {
         const QString message = picture_problem_message(problems);
@@ -89,10 +104,13 @@ int run(int argc, char** argv)
     auto* intro = new intro::StartView;
     intro->setAttribute(Qt::WA_DeleteOnClose);
     intro->on_next([intro] { hand_over(intro); });
-    forms::run_guarded([intro] {
+    forms::run_guarded([intro, full_screen = options->full_screen] {
         intro->load();
         intro->center_on_screen();
-        intro->show();
+        if (full_screen)
+            intro->set_full_screen(true);
+        else
+            intro->show();
         intro->Command1->setFocus();
     });
     return application.exec();

@@ -1,0 +1,56 @@
+#include "options.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+namespace tesselka::app {
+
+namespace {
+
+constexpr int kMinZoom = 100, kMaxZoom = 300;  // per cent
+
+}  // namespace
+
+std::optional<Options> parse_options(const QCoreApplication& application, QString& error)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Why droplets form on the outside of a cup of cold water."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption zoom(
+        QStringLiteral("zoom"),
+        QStringLiteral("Draws the windows at PERCENT of their size, %1 to %2.").arg(kMinZoom).arg(kMaxZoom),
+        QStringLiteral("PERCENT"));
+    const QCommandLineOption full_screen(
+        QStringLiteral("full-screen"), QStringLiteral("Starts full screen, as for a projector."));
+    parser.addOptions({zoom, full_screen});
+    if (!parser.parse(application.arguments())) {
+        error = parser.errorText() + QStringLiteral(" (--zoom PERCENT takes %1 to %2; see --help)")
+                                         .arg(kMinZoom).arg(kMaxZoom);
+        return std::nullopt;
+    }
+    if (parser.isSet(help))
+        parser.showHelp(0);
+    if (parser.isSet(version))
+        parser.showVersion();
+    if (!parser.positionalArguments().isEmpty()) {
+        error = QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first());
+        return std::nullopt;
+    }
+    Options options;
+    options.full_screen = parser.isSet(full_screen);
+    if (parser.isSet(zoom)) {
+        bool ok = false;
+        const int percent = parser.value(zoom).toInt(&ok);
+        if (!ok || percent < kMinZoom || percent > kMaxZoom) {
+            error = QStringLiteral("--zoom takes a whole percentage from %1 to %2, not '%3'")
+                        .arg(kMinZoom).arg(kMaxZoom).arg(parser.value(zoom));
+            return std::nullopt;
+        }
+        options.zoom = percent / 100.0;
+    }
+    return options;
+}
+
+}  // namespace tesselka::app
