@@ -146,14 +146,15 @@ void Form::set_full_screen(bool on)
         return;
     full_screen_ = on;
     escape_->setEnabled(on);
+    // Window managers let only a window that may be resized and maximised fill the screen.
+    static constexpr Qt::WindowFlags kFixed = Qt::CustomizeWindowHint |
+                                              Qt::MSWindowsFixedSizeDialogHint;
+    setWindowFlags(on ? windowFlags() & ~kFixed : windowFlags() | kFixed);
     if (on) {
         zoom_before_full_screen_ = zoom();
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        showFullScreen();
-        // The window takes the screen's size when the window system says so (resizeEvent).
-        if (const QScreen* s = screen())
-            resize(s->geometry().size());
+        showFullScreen();  // the zoom follows in resizeEvent
     } else {
         showNormal();
         zoom_windows(zoom_before_full_screen_);

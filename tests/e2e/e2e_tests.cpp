@@ -105,9 +105,9 @@ class EndToEnd : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { Desktop::start_window_manager(); }
 
-    WindowId open_intro()
+    WindowId open_intro(const QStringList& arguments = {})
     {
-        program.start();
+        program.start(arguments);
         const auto intro = Desktop::find(kIntro);
         if (!intro)
             throw std::runtime_error("no intro window");
@@ -326,4 +326,52 @@ int main(int argc, char** argv)
     QGuiApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
+}
+
+// Zoomed and full screen, on a 1920 x 1080 screen (a suite of its own, run on such a display).
+using Zoom = EndToEnd;
+
+TEST_F(Zoom, AtTwiceTheSizeTheClicksLandAndStartTheRun)
+{
+    const WindowId intro = open_intro({QStringLiteral("--zoom"), QStringLiteral("200")});
+    EXPECT_EQ(Desktop::geometry(intro).size(), QSize(748, 556));
+    Desktop::click(intro, kIntroNext * 2);
+    const auto main = Desktop::find(kMain);
+    ASSERT_TRUE(main);
+    pause(300);
+    EXPECT_EQ(Desktop::geometry(*main).size(), QSize(1480, 976));
+    const auto reading = [&] {
+        const QImage shot = Desktop::shot(*main);
+        return thermometer(shot.scaled(shot.size() / 2));  // every other pixel
+    };
+    EXPECT_EQ(reading(), 30);
+    Desktop::click(*main, kStart * 2);
+    EXPECT_EQ(reading(), 29);  // one tick at once
+    Desktop::click(*main, kStop * 2);
+}
+
+TEST_F(Zoom, FullScreenFillsTheScreenCentredAndEscRestores)
+{
+    const WindowId intro = open_intro({QStringLiteral("--full-screen")});
+    pause(300);
+    EXPECT_EQ(Desktop::geometry(intro), QRect(0, 0, 1920, 1080));
+    // 374 x 278 pixels as laid out: 1080 / 278 = 3.885 times, 1453 wide, 233 from the left.
+    Desktop::click(intro, QPoint(233, 0) + kIntroNext * 1080 / 278);
+    const auto main = Desktop::find(kMain);
+    ASSERT_TRUE(main);
+    pause(300);
+    EXPECT_EQ(Desktop::geometry(*main), QRect(0, 0, 1920, 1080));
+    // 740 x 488: 1080 / 488 = 2.213 times, 1638 wide, 141 from the left.
+    const QImage shot = Desktop::shot(*main);
+    const auto at = [](int x, int y) { return QPoint(141 + x * 1080 / 488, y * 1080 / 488); };
+    const QColor face = shot.pixelColor(at(740, 0) + QPoint(20, 540));
+    EXPECT_EQ(shot.pixelColor(70, 540), face) << "the left margin";
+    EXPECT_EQ(shot.pixelColor(at(200, 200)), QColor(224, 224, 224)) << "the chart";
+    EXPECT_EQ(shot.pixelColor(at(150, 436)), QColor(255, 0, 0)) << "the thermometer column";
+    Desktop::key(*main, QStringLiteral("Escape"));
+    pause(500);
+    EXPECT_EQ(Desktop::geometry(*main).size(), QSize(740, 488));
+    Desktop::key(*main, QStringLiteral("ctrl+plus"));
+    pause(300);
+    EXPECT_EQ(Desktop::geometry(*main).size(), QSize(925, 610));
 }

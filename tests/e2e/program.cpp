@@ -68,13 +68,13 @@ void Program::remove_picture(int stage)
     QFile::remove(work_.filePath(QStringLiteral("%1.jpg").arg(stage)));
 }
 
-void Program::start()
+void Program::start(const QStringList& arguments)
 {
     process_.setWorkingDirectory(work_.path());
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));  // a real window on the test's display
     process_.setProcessEnvironment(env);
-    process_.start(bin_.filePath(QStringLiteral("tesselka")), {});
+    process_.start(bin_.filePath(QStringLiteral("tesselka")), arguments);
     check(process_.waitForStarted(), "the program did not start");
 }
 

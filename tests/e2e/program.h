@@ -17,7 +17,7 @@ public:
     ~Program();
 
     void remove_picture(int stage);
-    void start();
+    void start(const QStringList& arguments = {});
     // Waits for the program to end by itself; false if it is still running after `timeout_ms`.
     bool wait_exit(int timeout_ms = 5000);
     int exit_code() const { return process_.exitCode(); }
