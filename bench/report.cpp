@@ -296,6 +296,14 @@ void tick_rows(const TickFigures& t)
          "", "", "Timer1->fire() where Qt drops repaint requests: the code alone, without the repaint "
                  "manager's bookkeeping"});
 
+    const double tick200 = t.us("BM_Tick200", "tick_us"), zoom = t.us("BM_ZoomChange", "zoom_us");
+    row({"Whole tick at 200 % zoom", fmt(tick200, "µs", 0), fmt(bare, "µs", 0), ratio(tick200, bare),
+         verdict(tick200 >= 0 && tick200 < 1000, "< 1000 µs"),
+         "the same ticks with the windows at 200 % (forms::zoom_windows(2.0))"});
+    row({"Zoom change 100 % ↔ 200 % and its repaint", fmt(zoom, "µs", 0), "", "",
+         verdict(zoom >= 0 && zoom < 16700, "< 16.7 ms"),
+         "forms::zoom_windows, then the repaint of the whole window it causes"});
+
     section("The tick split, step by step (mirrored steps on the shown window, median of each)");
     const char* steps[][3] = {
         {"caption_us", "t1 caption (Timer1_Timer's first half)", "to_number, number_text, t1->set_caption"},

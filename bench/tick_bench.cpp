@@ -9,6 +9,7 @@
 
 #include "app/application.h"
 #include "forms/picture.h"
+#include "forms/zoom.h"
 #include "model/numbers.h"
 #include "run/main_window.h"
 
@@ -191,6 +192,40 @@ void BM_Tick(benchmark::State& state)
     time_ticks(shown_window(), state);
 }
 BENCHMARK(BM_Tick)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+// The same ticks at 200 %, as on a projector; the window goes back to 100 % after.
+void BM_Tick200(benchmark::State& state)
+{
+    MainWindow& w = shown_window();
+    tesselka::forms::zoom_windows(2.0);
+    settle();
+    time_ticks(w, state);
+    tesselka::forms::zoom_windows(1.0);
+    settle();
+}
+BENCHMARK(BM_Tick200)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+// A zoom change, 100 % to 200 % or back, with the repaint of the whole window it causes.
+void BM_ZoomChange(benchmark::State& state)
+{
+    shown_window();
+    flush_paint();
+    Samples s;
+    double factor = 1.0;
+    for (auto _ : state) {
+        factor = factor == 1.0 ? 2.0 : 1.0;
+        const auto t0 = Clock::now();
+        tesselka::forms::zoom_windows(factor);
+        flush_paint();
+        const auto t1 = Clock::now();
+        state.SetIterationTime(seconds(t1 - t0));
+        s.add("zoom", seconds(t1 - t0));
+    }
+    s.report(state);
+    tesselka::forms::zoom_windows(1.0);
+    settle();
+}
+BENCHMARK(BM_ZoomChange)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 // The same ticks on a window that is not shown: Qt drops the repaint requests at once, so this
 // is update_view without the repaint manager's bookkeeping.

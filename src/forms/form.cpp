@@ -19,9 +19,17 @@
 
 namespace tesselka::forms {
 
+namespace {
+
+// A caption and a close box, and a size the user cannot change.
+constexpr Qt::WindowFlags kFixedWindow = Qt::Window | Qt::CustomizeWindowHint |
+                                         Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                                         Qt::MSWindowsFixedSizeDialogHint;
+
+}  // namespace
+
 Form::Form(const QString& caption, double client_width, double client_height)
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+    : QWidget(nullptr, kFixedWindow),
       client_width_(client_width), client_height_(client_height)
 {
     setWindowTitle(caption);
@@ -147,17 +155,16 @@ void Form::set_full_screen(bool on)
     full_screen_ = on;
     escape_->setEnabled(on);
     // Window managers let only a window that may be resized and maximised fill the screen.
-    static constexpr Qt::WindowFlags kFixed = Qt::CustomizeWindowHint |
-                                              Qt::MSWindowsFixedSizeDialogHint;
-    setWindowFlags(on ? windowFlags() & ~kFixed : windowFlags() | kFixed);
+    setWindowFlags(on ? Qt::Window : kFixedWindow);
     if (on) {
         zoom_before_full_screen_ = zoom();
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         showFullScreen();  // the zoom follows in resizeEvent
     } else {
-        showNormal();
         zoom_windows(zoom_before_full_screen_);
+        center_on_screen();
+        showNormal();
     }
 }
 
