@@ -71,6 +71,10 @@ TEST_F(Zoomed, EveryControlAndTheWindowScale)
     const auto laid_out = rectangles();
     const QRect howa_bar = w->howa->bounds(), circle = w->mizu(0).bounds();
     ASSERT_EQ(w->size(), QSize(740, 488));
+    const auto indicator = [this] {
+        return w->Check1->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, w->Check1);
+    };
+    const int indicator_laid_out = indicator();
     for (double factor : {1.5, 2.0}) {
         forms::zoom_windows(factor);
         // 11100 x 7320 twips at 15 twips a pixel, zoomed.
@@ -82,6 +86,9 @@ TEST_F(Zoomed, EveryControlAndTheWindowScale)
             expect_near(now.at(name), r, factor, name);
         expect_near(w->howa->bounds(), howa_bar, factor, QStringLiteral("howa"));
         expect_near(w->mizu(0).bounds(), circle, factor, QStringLiteral("mizu(0)"));
+        EXPECT_NEAR(indicator(), indicator_laid_out * factor, 0.5);
+        EXPECT_DOUBLE_EQ(w->Command1->font().pointSizeF(), 11.25 * factor);  // as laid out: 11.25
+        EXPECT_DOUBLE_EQ(w->owari->font().pointSizeF(), 9 * factor);  // the window's font
     }
 }
 

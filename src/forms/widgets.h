@@ -1,6 +1,7 @@
 #pragma once
 // The windowed controls the windows use, each placed in twips.
 
+#include "indicator_style.h"
 #include "placed.h"
 
 #include <QCheckBox>
@@ -21,12 +22,18 @@ public:
 class OptionButton : public QRadioButton, public Placed {
 public:
     OptionButton(QWidget* parent, const QString& caption)
-        : QRadioButton(caption, parent), Placed(static_cast<QWidget&>(*this)) {}
+        : QRadioButton(caption, parent), Placed(static_cast<QWidget&>(*this))
+    {
+        setStyle(zoomed_indicator_style());
+    }
 };
 
 class CheckBox : public QCheckBox, public Placed {
 public:
-    explicit CheckBox(QWidget* parent) : QCheckBox(parent), Placed(static_cast<QWidget&>(*this)) {}
+    explicit CheckBox(QWidget* parent) : QCheckBox(parent), Placed(static_cast<QWidget&>(*this))
+    {
+        setStyle(zoomed_indicator_style());
+    }
     // 0 unticked, 1 ticked.
     int value() const { return isChecked() ? 1 : 0; }
 };
