@@ -95,18 +95,22 @@ TEST_F(Zoomed, EveryControlAndTheWindowScale)
 TEST_F(Zoomed, ThermometerTicksAreEquallyThickAtEachZoom)
 {
     // The thermometer lies at (120, 6360) twips; its one-degree ticks run from y 70 to 290
-    // twips, 100 twips apart from x 640, above the column (y 120 to 255).
+    // twips, 100 twips apart from x 640, above the column (y 120 to 255). Also run on screens
+    // of 1.25, 1.5 and 1.75 times the density, where a tick is round(zoom x density) device
+    // pixels wide.
+    const double density = w->devicePixelRatioF();
     for (double factor : {1.0, 1.5, 2.0}) {
         forms::zoom_windows(factor);
         const QImage image = w->grab().toImage();
-        const auto px = [factor](double twips) { return twips * factor / 15; };
+        const auto px = [&](double twips) { return twips * factor * density / 15; };
         const int y = static_cast<int>(px(6360 + 90));
         const auto runs = dark_runs(image, y, static_cast<int>(px(120 + 600)),
                                     static_cast<int>(px(120 + 5775)));
+        const int width = std::max(1, static_cast<int>(std::lround(factor * density)));
         ASSERT_EQ(runs.size(), 51u) << "at " << factor;
         for (std::size_t i = 0; i < runs.size(); ++i) {
-            EXPECT_NEAR(runs[i].first, px(120 + 640 + 100 * i), 1.0) << i << " at " << factor;
-            EXPECT_EQ(runs[i].second, factor == 1.0 ? 1 : 2) << i << " at " << factor;
+            EXPECT_NEAR(runs[i].first, px(120 + 640 + 100 * i), 1.0 + density) << i << " at " << factor;
+            EXPECT_EQ(runs[i].second, width) << i << " at " << factor;
         }
     }
 }
