@@ -51,11 +51,12 @@ expected=$(
 [ "$files" = "$(sort <<<"$expected")" ] ||
   fail "files differ (< in the package, > expected):"$'\n'"$(diff <(echo "$files") <(sort <<<"$expected"))"
 
-# The libraries the program links, and nothing for building or testing; the font is in the program.
+# The libraries the program links and Qt's Japanese texts, nothing for building or testing; the
+# font is in the program.
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 names=$(sed 's/ *([^)]*)//g; s/, */\n/g' <<<"$depends")
-for p in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
+for p in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-translations-l10n; do
   grep -qxF "$p" <<<"$names" || fail "Depends lacks $p"
 done
 if grep -qE -- '-dev$|fonts-|gtest|googletest|benchmark|xvfb|xdotool|openbox|clang|strace|cmake' <<<"$names"; then

@@ -7,6 +7,7 @@
 #include "forms/picture.h"
 #include "intro/start_view.h"
 #include "picture_check.h"
+#include "qt_texts.h"
 #include "run/main_window.h"
 
 #include <QApplication>
@@ -52,6 +53,7 @@ void set_up(QApplication& application, const QString& font_file)
     QApplication::setPalette(QApplication::style()->standardPalette());
     forms::install_fonts(font_file);
     forms::install_accessibility();
+    install_qt_texts(application);
     forms::set_data_folders(data_folders());
     QApplication::setWindowIcon(globe_icon());
 }
