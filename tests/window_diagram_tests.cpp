@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QScreen>
 #include <QTemporaryDir>
 
 using namespace tesselka;
@@ -45,6 +46,25 @@ bool shows(const run::MainWindow& w, const QString& name)
     return w.Picture2->client().picture() == forms::load_picture(name);
 }
 
+// The state of each circle as the screen shows it: the window's backing store, painted only
+// where the ticks marked it dirty, read at each circle's centre.
+std::vector<C> circles_on_screen(run::MainWindow& w)
+{
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    const QImage screen = w.screen()->grabWindow(w.winId()).toImage();
+    std::vector<C> out;
+    for (int i = 0; i < 52; ++i) {
+        const QPoint centre = w.Picture1->client().client().topLeft() + w.mizu(i).bounds().center();
+        const QColor c = screen.pixelColor(w.Picture1->mapTo(&w, centre));
+        out.push_back(c == screen::kDropletBlue ? C::blue
+                      : c == screen::kVapourCyan ? C::cyan
+                      : c == screen::kRoomYellow ? C::yellow
+                                                 : C::hidden);
+    }
+    return out;
+}
+
 }  // namespace
 
 using DiagramTest = WindowTest;
@@ -63,6 +83,20 @@ TEST_F(DiagramTest, ThirtyDegreeAirAtSixtyPercentThroughARun)
         EXPECT_EQ(circles(*w), r.circles) << r.water;
         EXPECT_TRUE(shows(*w, r.picture)) << r.water;
     }
+}
+
+TEST_F(DiagramTest, RestartFromACondensingRunDrawsTheStartAgain)
+{
+    w->show();
+    run_to(30, 60, 30, 15);
+    ASSERT_EQ(circles(*w), expected(6, 19, 19));
+    ASSERT_EQ(circles_on_screen(*w), expected(6, 19, 19));
+    w->Command3->click();  // はじめから
+    EXPECT_EQ(circles(*w), expected(0, 19, 31));
+    EXPECT_EQ(circles_on_screen(*w), expected(0, 19, 31));
+    EXPECT_TRUE(shows(*w, "0.jpg"));
+    w->Timer1->fire();  // 29 degrees: 2880, room up to circle 28
+    EXPECT_EQ(circles_on_screen(*w), expected(0, 19, 29));
 }
 
 TEST_F(DiagramTest, LessThanAGramCondensedStillShowsOneDroplet)
