@@ -5,8 +5,9 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
+
+#include "x_window.h"
 
 #include <gtest/gtest.h>
 
@@ -93,19 +94,6 @@ TEST_F(StartupTest, AnEmptyOrTextFileIsNoPicture)
     EXPECT_FALSE(r.error_output.contains("1.jpg"));
 }
 
-// Whether a window titled exactly `title` is mapped on the display within `ms`.
-bool window_appears(const QString& title, int ms)
-{
-    QProcess search;
-    search.start(QStringLiteral("xdotool"),
-                 {QStringLiteral("search"), QStringLiteral("--sync"), QStringLiteral("--onlyvisible"),
-                  QStringLiteral("--name"), QLatin1Char('^') + QRegularExpression::escape(title) + '$'});
-    const bool found = search.waitForFinished(ms) && search.exitCode() == 0;
-    search.kill();
-    search.waitForFinished();
-    return found;
-}
-
 TEST(Startup, FromAnotherFolderItFindsThePicturesThatComeWithIt)
 {
     if (qEnvironmentVariableIsEmpty("DISPLAY"))
@@ -118,7 +106,7 @@ TEST(Startup, FromAnotherFolderItFindsThePicturesThatComeWithIt)
     p.setProcessEnvironment(env);
     p.start(kProgram, {});
     ASSERT_TRUE(p.waitForStarted());
-    const bool shown = window_appears(QStringLiteral("Tesselka(start)"), 20000);
+    const bool shown = tesselka::testing::window_appears(QStringLiteral("Tesselka(start)"), 20000);
     const bool still_running = p.state() == QProcess::Running;
     p.kill();
     p.waitForFinished();
