@@ -9,6 +9,7 @@
 #include "picture_check.h"
 #include "qt_texts.h"
 #include "run/main_window.h"
+#include "warm_up.h"
 
 #include <QApplication>
 #include <QDir>
@@ -91,6 +92,7 @@ int run(int argc, char** argv)
     auto* intro = new intro::StartView;
     intro->setAttribute(Qt::WA_DeleteOnClose);
     intro->on_next([intro] { hand_over(intro); });
+    new WarmUp(*intro);
     forms::run_guarded([intro] {
         intro->load();
         intro->center_on_screen();
