@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QScreen>
 #include <QTemporaryDir>
 
 using namespace tesselka;
@@ -46,13 +45,11 @@ bool shows(const run::MainWindow& w, const QString& name)
     return w.Picture2->client().picture() == forms::load_picture(name);
 }
 
-// The state of each circle as the screen shows it: the window's backing store, painted only
-// where the ticks marked it dirty, read at each circle's centre.
+// The state of each circle as the screen shows it, painted only where the ticks marked it
+// dirty, read at each circle's centre.
 std::vector<C> circles_on_screen(run::MainWindow& w)
 {
-    QCoreApplication::sendPostedEvents();
-    QCoreApplication::processEvents();
-    const QImage screen = w.screen()->grabWindow(w.winId()).toImage();
+    const QImage screen = tesselka::testing::on_screen(w);
     std::vector<C> out;
     for (int i = 0; i < 52; ++i) {
         const QPoint centre = w.Picture1->client().client().topLeft() + w.mizu(i).bounds().center();
@@ -213,4 +210,17 @@ TEST_F(PictureFileTest, ABrokenFileIsAnInvalidPicture)
     run_to(30, 60, 30, 19);  // 2.04 g condensed: the first redraw that wants "2.jpg"
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_EQ(errors[0], ErrorCode::InvalidPicture);
+}
+
+TEST_F(DiagramTest, WhatTheScreenShowsIsAFullRenderAfterEveryTick)
+{
+    // Each tick repaints only what it changed; no stale pixel may stay behind.
+    w->show();
+    w->Command1->click();
+    for (int tick = 0; tick < 41; ++tick) {  // 29 down to -10, then the reset
+        const QImage screen = tesselka::testing::on_screen(*w).convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(screen, w->grab().toImage().convertToFormat(QImage::Format_RGB32))
+            << "at " << water().toStdString() << " degrees";
+        w->Timer1->fire();
+    }
 }

@@ -5,7 +5,9 @@
 #include "forms/error_report.h"
 #include "run/main_window.h"
 
+#include <QCoreApplication>
 #include <QImage>
+#include <QScreen>
 
 #include <gtest/gtest.h>
 
@@ -86,6 +88,14 @@ protected:
     std::unique_ptr<run::MainWindow> w;
     std::vector<bool> timer_running_at_message;
 };
+
+// What a shown window shows: its backing store, as painted region by region so far.
+inline QImage on_screen(QWidget& window)
+{
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    return window.screen()->grabWindow(window.winId()).toImage();
+}
 
 // The colour at a point of a grabbed widget.
 inline QColor pixel(QWidget& widget, QPoint at)
