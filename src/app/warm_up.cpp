@@ -85,10 +85,9 @@ QString WarmUp::characters()
         text += QChar(c);
     for (char16_t c = u'ぁ'; c <= u'ゖ'; ++c)  // hiragana
         text += QChar(c);
-    for (char16_t c = u'ァ'; c <= u'ー'; ++c)  // katakana
-        text += QChar(c);
-    // The kanji and signs of the simulation window's captions, buttons and lists.
-    return text + QStringLiteral("気温湿度水蒸量滴空入現在近最初条件設定開始停止終下遅中速説明表示付"
+    // The katakana, kanji and signs of the simulation window's captions, buttons and lists.
+    return text + QStringLiteral("グコシッフプミュョラレンー"
+                                 "気温湿度水蒸量滴空入現在近最初条件設定開始停止終下遅中速説明表示付"
                                  "℃％＝？１ｍ©\u3000");
 }
 
