@@ -26,6 +26,7 @@ int main(int argc, char** argv)
                         warm_up->on_finished([] {
                             probe::mark("warm_done");
                             probe::cpu("warm_done");
+                            probe::memory("warm_done");
                         });
             },
     });

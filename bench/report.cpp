@@ -272,6 +272,12 @@ void startup_rows(const std::string& platform, int runs)
         return r.cpu.at("warm_done") - r.cpu.at("first_painted");
     });
     g_rows.push_back({"… its CPU time", fmt(cpu, "ms"), "", "", "", "process CPU time from the intro's first paint to the warm-up's end"});
+    const double kept = median_of(o, [](const Run& r) -> std::optional<double> {
+        if (!r.mem.count("warm_done") || !r.mem.count("first"))
+            return std::nullopt;
+        return (r.mem.at("warm_done").second - r.mem.at("first").second) / 1024;
+    });
+    g_rows.push_back({"… the memory it keeps", fmt(kept, "MiB"), "", "", "", "VmRSS growth over the same time: loaded fonts and glyphs"});
 }
 
 // The long runs: every tick timed on its own, then peak memory and growth.
