@@ -3,28 +3,41 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
-#include <QWindow>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <chrono>
+#include <ctime>
 
 namespace probe {
+namespace {
 
-long long now_ns()
+long long clock_ns(clockid_t clock)
 {
-    // CLOCK_MONOTONIC, the same clock in every process.
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(
-               std::chrono::steady_clock::now().time_since_epoch())
-        .count();
+    timespec t{};
+    clock_gettime(clock, &t);
+    return t.tv_sec * 1000000000LL + t.tv_nsec;
 }
+
+Roles& roles()
+{
+    static Roles r;
+    return r;
+}
+
+}  // namespace
 
 void mark(const char* name)
 {
-    std::printf("mark %s %lld\n", name, now_ns());
+    std::printf("mark %s %lld\n", name, clock_ns(CLOCK_MONOTONIC));
     std::fflush(stdout);
+}
+
+void cpu(const char* name)
+{
+    std::printf("cpu %s %lld\n", name, clock_ns(CLOCK_PROCESS_CPUTIME_ID));
 }
 
 void memory(const char* name)
@@ -41,27 +54,32 @@ void memory(const char* name)
         std::fclose(f);
     }
     std::printf("mem %s %ld %ld\n", name, hwm, rss);
-    std::fflush(stdout);
 }
-
-namespace {
-
-Roles& roles()
-{
-    static Roles r;
-    return r;
-}
-
-}  // namespace
 
 }  // namespace probe
 
-// Named plainly so that a profiler can be told to collect only inside it.
+// Named plainly, and kept out of line, so that a profiler can collect only inside the loop and
+// tell the tick's handler from its repaint.
+extern "C" __attribute__((noinline)) void probe_tick_fire(QWidget* window, int i)
+{
+    probe::roles().tick(window, i);
+}
+
+extern "C" __attribute__((noinline)) void probe_tick_paint()
+{
+    QCoreApplication::sendPostedEvents();  // the repaint the tick asked for
+    QCoreApplication::processEvents();
+}
+
 extern "C" __attribute__((noinline)) void probe_tick_loop(QWidget* window, int ticks)
 {
     for (int i = 1; i <= ticks; ++i) {
-        probe::roles().tick(window, i);
-        QCoreApplication::processEvents();
+        const long long a = probe::clock_ns(CLOCK_MONOTONIC);
+        probe_tick_fire(window, i);
+        const long long b = probe::clock_ns(CLOCK_MONOTONIC);
+        probe_tick_paint();
+        const long long c = probe::clock_ns(CLOCK_MONOTONIC);
+        std::printf("tick %lld %lld\n", b - a, c - b);
         if (i == 200)
             probe::memory("ticks_200");
     }
@@ -70,65 +88,58 @@ extern "C" __attribute__((noinline)) void probe_tick_loop(QWidget* window, int t
 namespace probe {
 namespace {
 
+// Marks `name` once the paint that is under way and its flush are over.
+void after_paint(QObject* context, const char* name, std::function<void()> then)
+{
+    QMetaObject::invokeMethod(
+        context, [name, then] { mark(name); cpu(name); then(); }, Qt::QueuedConnection);
+}
+
 class Watcher : public QObject {
 public:
     bool eventFilter(QObject* object, QEvent* event) override
     {
-        const QEvent::Type type = event->type();
-        if (type == QEvent::Expose && object->isWindowType()) {
-            if (stage_ == 0 && seen_first_show_ && !seen_first_expose_) {
-                seen_first_expose_ = true;
-                mark("first_expose");
-            } else if (stage_ == 1 && seen_second_show_ && !seen_second_expose_) {
-                seen_second_expose_ = true;
-                mark("second_expose");
-            }
-            return false;
-        }
-        if ((type != QEvent::Show && type != QEvent::Paint) || !object->isWidgetType())
+        if ((event->type() != QEvent::Show && event->type() != QEvent::Paint) ||
+            !object->isWidgetType())
             return false;
         QWidget* window = static_cast<QWidget*>(object)->window();
-        if (stage_ == 0 && roles().is_first(window)) {
-            if (type == QEvent::Show && object == window && !seen_first_show_) {
-                seen_first_show_ = true;
-                mark("first_shown");
-            } else if (type == QEvent::Paint && !seen_first_paint_) {
-                seen_first_paint_ = true;
-                mark("first_paint_begin");
-                QPointer<QWidget> w(window);
-                // Runs once this paint, its siblings' and the flush are over.
-                QMetaObject::invokeMethod(
-                    this, [this, w] { first_painted(w); }, Qt::QueuedConnection);
-            }
-        } else if (stage_ == 1 && roles().is_second(window)) {
-            if (type == QEvent::Show && object == window && !seen_second_show_) {
-                seen_second_show_ = true;
-                mark("second_shown");
-            } else if (type == QEvent::Paint && !seen_second_paint_) {
-                seen_second_paint_ = true;
-                mark("second_paint_begin");
-                QPointer<QWidget> w(window);
-                QMetaObject::invokeMethod(
-                    this, [this, w] { second_painted(w); }, Qt::QueuedConnection);
-            }
+        const bool first = stage_ == 0 && roles().is_first(window);
+        if (!first && !(stage_ == 1 && roles().is_second(window)))
+            return false;
+        if (event->type() == QEvent::Show && object == window && !shown_) {
+            shown_ = true;
+            mark(first ? "first_shown" : "second_shown");
+            if (first)
+                roles().first_shown(window);
+        } else if (event->type() == QEvent::Paint && !painted_) {
+            painted_ = true;
+            QPointer<QWidget> w(window);
+            if (first)
+                after_paint(this, "first_painted", [this, w] { press_next(w); });
+            else
+                after_paint(this, "second_painted", [this, w] { run_ticks(w); });
         }
         return false;
     }
 
 private:
-    void first_painted(QPointer<QWidget> window)
+    void press_next(QPointer<QWidget> window)
     {
-        mark("first_painted");
         memory("first");
         stage_ = 1;
-        mark("next");
-        if (window)
+        shown_ = painted_ = false;
+        const char* delay = std::getenv("PROBE_NEXT_MS");
+        QTimer::singleShot(delay ? std::atoi(delay) : 500, this, [window] {
+            if (!window)
+                return;
+            mark("next");
+            cpu("next");
             roles().next(window);
+        });
     }
 
-    void second_painted(QPointer<QWidget> window)
+    void run_ticks(QPointer<QWidget> window)
     {
-        mark("second_painted");
         memory("loaded");
         stage_ = 2;
         const int ticks = std::atoi(qgetenv("PROBE_TICKS").constData());
@@ -140,16 +151,14 @@ private:
         QCoreApplication::exit(0);
     }
 
-    int stage_ = 0;
-    bool seen_first_show_ = false, seen_first_expose_ = false, seen_first_paint_ = false;
-    bool seen_second_show_ = false, seen_second_expose_ = false, seen_second_paint_ = false;
+    int stage_ = 0;  // 0: the first window, 1: the second, 2: done
+    bool shown_ = false, painted_ = false;
 };
 
 void start()
 {
     mark("app");
-    auto* watcher = new Watcher;
-    QCoreApplication::instance()->installEventFilter(watcher);
+    QCoreApplication::instance()->installEventFilter(new Watcher);
 }
 
 }  // namespace

@@ -1,16 +1,17 @@
 #pragma once
-// A hook for measuring a program's start-up from the outside. Installed before the application
-// object is made, it watches every event from then on and prints each milestone on standard
-// output, one line each:
+// A hook for measuring a program from the outside. Installed before the application object is
+// made, it watches every event from then on and prints on standard output, one line each:
 //
-//   mark NAME NANOSECONDS      CLOCK_MONOTONIC, comparable with the parent's clock
-//   mem NAME HWM_KB RSS_KB     VmHWM and VmRSS from /proc/self/status
+//   mark NAME NANOSECONDS    CLOCK_MONOTONIC, comparable with the parent's clock
+//   cpu NAME NANOSECONDS     the process's CPU time so far
+//   mem NAME HWM_KB RSS_KB   VmHWM and VmRSS from /proc/self/status
+//   tick FIRE_NS PAINT_NS    one tick on the second window: its handler, then the repaint
 //
-// Milestones: "app" (the application object is being made), "first_shown", "first_expose",
-// "first_paint_begin", "first_painted" (the first paint of the first window has finished and the
-// event loop is back), "next" (just before "next" is pressed), the same four for the second
-// window, then, when PROBE_TICKS is set, that many ticks on the second window, each with its
-// repaint, and "done". The process then leaves its event loop.
+// Milestones: "app" (the application object is being made), "first_shown", "first_painted"
+// (the first window's first paint is over and the event loop is back), "next" (the second
+// window asked for, PROBE_NEXT_MS after that, 500 by default: no pupil reads and clicks
+// sooner), "second_shown", "second_painted", then PROBE_TICKS ticks and "done". The process
+// then leaves its event loop.
 
 #include <functional>
 
@@ -23,13 +24,14 @@ struct Roles {
     std::function<bool(QWidget*)> is_second;   // the window that "next" opens
     std::function<void(QWidget*)> next;        // presses "next" on the first window
     std::function<void(QWidget*, int)> tick;   // one tick on the second window
+    std::function<void(QWidget*)> first_shown = [](QWidget*) {};  // the first window is shown
 };
 
 // Call before the application object is made.
 void install(Roles roles);
 
-long long now_ns();
 void mark(const char* name);
+void cpu(const char* name);
 void memory(const char* name);
 
 }  // namespace probe

@@ -6,16 +6,14 @@
 set(TESSELKA_HOMEPAGE https://github.com/tesselka/tesselka)
 set(TESSELKA_MAINTAINER "Tesselka project <tesselka@users.noreply.github.com>" CACHE STRING
     "Maintainer of the Debian package, as \"name <address>\"")
-set(TESSELKA_FONT_LICENSE "" CACHE FILEPATH
-    "Licence text of the font the program carries in its resources; empty when it carries none")
 # The software centres' id of the program, after the homepage.
 set(TESSELKA_APP_ID io.github.tesselka.tesselka)
 
 include(GNUInstallDirs)
 set(doc_dir ${CMAKE_BINARY_DIR}/doc)
 
-# The copyright file in Debian's machine-readable format; the font, when the program carries it,
-# gets a stanza of its own with its licence text.
+# The copyright file in Debian's machine-readable format; the font the program carries gets a
+# stanza of its own with its licence text (TESSELKA_FONT_LICENSE, set where the font is built in).
 set(font_stanza "")
 if(TESSELKA_FONT_LICENSE)
   file(READ ${TESSELKA_FONT_LICENSE} text)
@@ -30,7 +28,6 @@ if(TESSELKA_FONT_LICENSE)
   string(APPEND font_stanza "\n\nFiles: ipagp.ttf\n"
          "Copyright: 2003-2011 Information-technology Promotion Agency, Japan (IPA)\n"
          "License: IPA\n${text}")
-  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${TESSELKA_FONT_LICENSE})
 endif()
 configure_file(data/copyright.in ${doc_dir}/copyright @ONLY)
 configure_file(data/changelog.in ${doc_dir}/changelog @ONLY)
@@ -65,10 +62,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${TESSELKA_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-# The libraries come from what the program links; the font is a package of its own until the
-# program carries it.
+# The libraries come from what the program links, and Qt's own texts in Japanese from their
+# package; the font is in the program.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-if(NOT TESSELKA_FONT_LICENSE)
-  set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-ipafont-gothic)
-endif()
+set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-translations-l10n)
 include(CPack)

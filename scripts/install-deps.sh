@@ -12,7 +12,7 @@ run=(cmake g++ make pkg-config qt6-base-dev libgl-dev fonts-ipafont-gothic qt6-t
 package=(dpkg-dev file)
 # IPA P-Gothic goes into the program; the font tests also draw with DejaVu and Noto Sans CJK.
 test=(
-  googletest libgtest-dev libbenchmark-dev
+  googletest libgtest-dev
   xvfb xauth xdotool openbox wmctrl desktop-file-utils fonts-noto-cjk fonts-dejavu-core
   strace clang libclang-rt-14-dev
   lintian appstream

@@ -7,6 +7,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QRadioButton>
 #include <QtTest/QTest>
 
 using namespace tesselka;
@@ -142,6 +143,52 @@ TEST_F(AccessTest, ALessonFromTheKeyboardAlone)
     QTest::keyClick(w->owari, Qt::Key_Space);  // end
     EXPECT_FALSE(w->isVisible());
     EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(AccessTest, TheSpeedOptionsAreOneTabStopAndTheArrowsSelect)
+{
+    w->show();
+    QApplication::setActiveWindow(w.get());
+    w->Check1->setFocus();
+    QTest::keyClick(w->Check1, Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), &w->ssp(1)) << "Tab lands on the selected option";
+    // Each arrow selects, so the speed changes as the pupil arrows, round the group.
+    const std::pair<Qt::Key, int> steps[] = {
+        {Qt::Key_Right, 500}, {Qt::Key_Down, 2000}, {Qt::Key_Left, 500}, {Qt::Key_Up, 1000}};
+    for (const auto& [key, interval] : steps) {
+        QTest::keyClick(QApplication::focusWidget(), key);
+        EXPECT_EQ(w->Timer1->interval(), interval) << key;
+        EXPECT_TRUE(static_cast<QRadioButton*>(QApplication::focusWidget())->isChecked());
+    }
+    QTest::keyClick(&w->ssp(2), Qt::Key_Right);
+    QTest::keyClick(&w->ssp(0), Qt::Key_Right);  // now 中 again is selected
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), w->Command1) << "Tab leaves the group";
+}
+
+TEST_F(AccessTest, EnterClicksTheFocusedButton)
+{
+    w->show();
+    QApplication::setActiveWindow(w.get());
+    QTest::keyClick(w->Command1, Qt::Key_Return);  // start
+    EXPECT_EQ(water(), "29");
+    EXPECT_TRUE(w->Timer1->enabled());
+    QTest::keyClick(w->Command2, Qt::Key_Enter, Qt::KeypadModifier);  // stop
+    EXPECT_FALSE(w->Timer1->enabled());
+    QTest::keyClick(w->Command3, Qt::Key_Enter, Qt::KeypadModifier);  // restart
+    EXPECT_EQ(water(), "30");
+    EXPECT_TRUE(w->Timer1->enabled());
+}
+
+TEST_F(AccessTest, TheFocusShowsFromTheMomentTheWindowOpens)
+{
+    w->show();
+    QApplication::setActiveWindow(w.get());
+    ASSERT_EQ(QApplication::focusWidget(), w->Command1);
+    const QImage focused = w->Command1->grab().toImage();
+    w->owari->setFocus();  // not by a key
+    EXPECT_NE(w->Command1->grab().toImage(), focused);
+    EXPECT_NE(w->owari->grab().toImage(), focused) << "the end button too shows its focus";
 }
 
 TEST(AccessIntro, EnterOnNextHandsOver)

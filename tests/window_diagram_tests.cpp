@@ -45,6 +45,23 @@ bool shows(const run::MainWindow& w, const QString& name)
     return w.Picture2->client().picture() == forms::load_picture(name);
 }
 
+// The state of each circle as the screen shows it, painted only where the ticks marked it
+// dirty, read at each circle's centre.
+std::vector<C> circles_on_screen(run::MainWindow& w)
+{
+    const QImage screen = tesselka::testing::on_screen(w);
+    std::vector<C> out;
+    for (int i = 0; i < 52; ++i) {
+        const QPoint centre = w.Picture1->client().client().topLeft() + w.mizu(i).bounds().center();
+        const QColor c = screen.pixelColor(w.Picture1->mapTo(&w, centre));
+        out.push_back(c == screen::kDropletBlue ? C::blue
+                      : c == screen::kVapourCyan ? C::cyan
+                      : c == screen::kRoomYellow ? C::yellow
+                                                 : C::hidden);
+    }
+    return out;
+}
+
 }  // namespace
 
 using DiagramTest = WindowTest;
@@ -63,6 +80,20 @@ TEST_F(DiagramTest, ThirtyDegreeAirAtSixtyPercentThroughARun)
         EXPECT_EQ(circles(*w), r.circles) << r.water;
         EXPECT_TRUE(shows(*w, r.picture)) << r.water;
     }
+}
+
+TEST_F(DiagramTest, RestartFromACondensingRunDrawsTheStartAgain)
+{
+    w->show();
+    run_to(30, 60, 30, 15);
+    ASSERT_EQ(circles(*w), expected(6, 19, 19));
+    ASSERT_EQ(circles_on_screen(*w), expected(6, 19, 19));
+    w->Command3->click();  // はじめから
+    EXPECT_EQ(circles(*w), expected(0, 19, 31));
+    EXPECT_EQ(circles_on_screen(*w), expected(0, 19, 31));
+    EXPECT_TRUE(shows(*w, "0.jpg"));
+    w->Timer1->fire();  // 29 degrees: 2880, room up to circle 28
+    EXPECT_EQ(circles_on_screen(*w), expected(0, 19, 29));
 }
 
 TEST_F(DiagramTest, LessThanAGramCondensedStillShowsOneDroplet)
@@ -179,4 +210,17 @@ TEST_F(PictureFileTest, ABrokenFileIsAnInvalidPicture)
     run_to(30, 60, 30, 19);  // 2.04 g condensed: the first redraw that wants "2.jpg"
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_EQ(errors[0], ErrorCode::InvalidPicture);
+}
+
+TEST_F(DiagramTest, WhatTheScreenShowsIsAFullRenderAfterEveryTick)
+{
+    // Each tick repaints only what it changed; no stale pixel may stay behind.
+    w->show();
+    w->Command1->click();
+    for (int tick = 0; tick < 41; ++tick) {  // 29 down to -10, then the reset
+        const QImage screen = tesselka::testing::on_screen(*w).convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(screen, w->grab().toImage().convertToFormat(QImage::Format_RGB32))
+            << "at " << water().toStdString() << " degrees";
+        w->Timer1->fire();
+    }
 }

@@ -1,11 +1,13 @@
 #pragma once
 // A loaded simulation window per test, with the message box and the uncaught-error report
-// captured instead of shown.
+// captured instead of shown; the same capture alone for the tests of the intro window.
 
 #include "forms/error_report.h"
 #include "run/main_window.h"
 
+#include <QCoreApplication>
 #include <QImage>
+#include <QScreen>
 
 #include <gtest/gtest.h>
 
@@ -14,17 +16,43 @@
 
 namespace tesselka::testing {
 
-class WindowTest : public ::testing::Test {
+// The message box of a rejected value and the uncaught-error report, captured instead of shown,
+// so that a failure ends one test and not the whole run.
+class Captured : public ::testing::Test {
 protected:
     void SetUp() override
     {
         previous_message_ = run::MainWindow::set_message_function(
             [this](QWidget*, const QString& text) {
                 messages.push_back(text);
-                timer_running_at_message.push_back(w->Timer1->enabled());
+                message_shown();
             });
         previous_reporter_ = forms::set_error_reporter(
             [this](const RuntimeError& e) { errors.push_back(e.code()); });
+    }
+
+    void TearDown() override
+    {
+        run::MainWindow::set_message_function(previous_message_);
+        forms::set_error_reporter(previous_reporter_);
+    }
+
+    // Runs as each message is shown, while the handler that showed it waits.
+    virtual void message_shown() {}
+
+    std::vector<QString> messages;
+    std::vector<ErrorCode> errors;
+
+private:
+    run::MainWindow::MessageFunction previous_message_;
+    forms::ErrorReporter previous_reporter_;
+};
+
+class WindowTest : public Captured {
+protected:
+    void SetUp() override
+    {
+        Captured::SetUp();
         w = std::make_unique<run::MainWindow>();
         w->load();
     }
@@ -32,9 +60,10 @@ protected:
     void TearDown() override
     {
         w.reset();
-        run::MainWindow::set_message_function(previous_message_);
-        forms::set_error_reporter(previous_reporter_);
+        Captured::TearDown();
     }
+
+    void message_shown() override { timer_running_at_message.push_back(w->Timer1->enabled()); }
 
     // Types a text into a list and picks it, as Enter in its text field does.
     void pick(forms::ComboBox* list, const QString& text)
@@ -57,14 +86,16 @@ protected:
     QString water() const { return w->t1->caption(); }
 
     std::unique_ptr<run::MainWindow> w;
-    std::vector<QString> messages;
     std::vector<bool> timer_running_at_message;
-    std::vector<ErrorCode> errors;
-
-private:
-    run::MainWindow::MessageFunction previous_message_;
-    forms::ErrorReporter previous_reporter_;
 };
+
+// What a shown window shows: its backing store, as painted region by region so far.
+inline QImage on_screen(QWidget& window)
+{
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    return window.screen()->grabWindow(window.winId()).toImage();
+}
 
 // The colour at a point of a grabbed widget.
 inline QColor pixel(QWidget& widget, QPoint at)

@@ -99,8 +99,9 @@ TEST_F(LayoutTest, TheValueStandsInFrontOfItsLabel)
 
 TEST_F(LayoutTest, TabOrderFollowsTheLayout)
 {
+    // The speed options are one stop, at the selected option (中 at load); then round again.
     QWidget* expected[] = {w->Command1, w->owari, w->situdo, w->kion, w->t0, w->Command2,
-                           w->Command3, w->Check1, &w->ssp(0)};
+                           w->Command3, w->Check1, &w->ssp(1), w->Command1};
     QWidget* current = w->Command1;
     for (std::size_t i = 1; i < std::size(expected); ++i) {
         // The next control in the chain that takes the keyboard focus by tab.

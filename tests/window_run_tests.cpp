@@ -1,6 +1,7 @@
 // The run controller: the load, the state table of the buttons, lists, speeds and ticks, and the
 // check of typed input.
 
+#include "reference_tables.h"
 #include "window_fixture.h"
 
 #include "forms/app_info.h"
@@ -8,6 +9,9 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+
+#include <algorithm>
+#include <cmath>
 
 using namespace tesselka;
 using tesselka::testing::WindowTest;
@@ -136,6 +140,31 @@ TEST_F(RunTest, ARunFromZeroShowsMinusOneAtOnce)
     EXPECT_FALSE(w->Timer1->enabled());
 }
 
+TEST_F(RunTest, AFractionalStartCoolsToMinusNinePointFiveThenResets)
+{
+    pick(w->t0, "25.5");
+    EXPECT_EQ(water(), "25.5");
+    w->Command1->click();
+    // 24.5 down to -9.5 (-8.5 is not below -9, so one more step), each at the table row its
+    // temperature rounds to, halves to the even degree.
+    for (double t = 24.5; t >= -9.5; --t) {
+        EXPECT_EQ(water(), QString::number(t));
+        const int row = tesselka::testing::saturated(static_cast<int>(std::nearbyint(t)));
+        EXPECT_EQ(w->air.howa_now, row) << t;
+        EXPECT_EQ(w->air.howa_gap, std::max(0, 1824 - row)) << t;
+        EXPECT_TRUE(w->Timer1->enabled()) << t;
+        if (t > -9.5)
+            w->Timer1->fire();
+    }
+    EXPECT_EQ(w->air.howa_now, 240);  // -9.5 reads the row of -10
+    w->Timer1->fire();
+    EXPECT_EQ(water(), "25.5");
+    EXPECT_FALSE(w->Timer1->enabled());
+    EXPECT_EQ(w->air.howa_now, 2440);  // 25.5 reads the row of 26
+    EXPECT_EQ(w->air.howa_gap, 0);
+    EXPECT_TRUE(errors.empty());
+}
+
 TEST_F(RunTest, StartWhilePausedAtMinusTenGoesBackToReady)
 {
     pick(w->t0, "0");
@@ -215,6 +244,17 @@ TEST_F(RunTest, AcceptedTypedValuesRunAndAreWrittenPlainly)
     EXPECT_EQ(w->air.vapor0, 0);
     pick(w->kion, "40.5");
     EXPECT_EQ(w->kion->text(), "40.5");
+    // Every full-width digit, as a Japanese input method types it.
+    pick(w->situdo, QString::fromUtf8("５０"));
+    pick(w->kion, QString::fromUtf8("３７"));
+    EXPECT_EQ(w->air.vapor0, 2200);  // half of 4400
+    pick(w->t0, QString::fromUtf8("９"));
+    EXPECT_EQ(w->t0->text(), "9");
+    EXPECT_EQ(w->air.howa_now, 880);
+    pick(w->t0, QString::fromUtf8("１８"));
+    EXPECT_EQ(water(), "18");
+    pick(w->t0, QString::fromUtf8("２６"));
+    EXPECT_EQ(w->air.howa_now, 2440);
     EXPECT_TRUE(messages.empty());
     EXPECT_TRUE(errors.empty());
 }
@@ -225,6 +265,22 @@ TEST_F(RunTest, ARejectedValueGoesBackToTheLastAcceptedOneNotTheFirst)
     pick(w->kion, "zz");
     EXPECT_EQ(w->kion->text(), "20");
     EXPECT_EQ(w->air.vapor0, 1032);
+}
+
+TEST_F(RunTest, BadTextInTwoListsGivesOneMessageNamingBoth)
+{
+    w->kion->set_text("abc");
+    w->t0->set_text("50");
+    forms::run_guarded([this] { w->reset_run(); });
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].contains(QString::fromUtf8("気温"))) << messages[0].toStdString();
+    EXPECT_TRUE(messages[0].contains(QString::fromUtf8("水温"))) << messages[0].toStdString();
+    EXPECT_FALSE(messages[0].contains(QString::fromUtf8("湿度"))) << messages[0].toStdString();
+    EXPECT_EQ(w->kion->text(), "30");
+    EXPECT_EQ(w->t0->text(), "30");
+    EXPECT_EQ(water(), "30");
+    EXPECT_EQ(w->air.vapor0, 1824);
+    EXPECT_TRUE(errors.empty());
 }
 
 TEST_F(RunTest, RestartWithABadValueShowsTheMessageBeforeTheTimerRuns)

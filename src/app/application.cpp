@@ -9,7 +9,9 @@
 #include "intro/start_view.h"
 #include "options.h"
 #include "picture_check.h"
+#include "qt_texts.h"
 #include "run/main_window.h"
+#include "warm_up.h"
 
 #include <QApplication>
 #include <QDir>
@@ -54,6 +56,7 @@ void set_up(QApplication& application, const QString& font_file)
     QApplication::setPalette(QApplication::style()->standardPalette());
     forms::install_fonts(font_file);
     forms::install_accessibility();
+    install_qt_texts(application);
     forms::set_data_folders(data_folders());
     QApplication::setWindowIcon(globe_icon());
 }
@@ -104,6 +107,7 @@ int run(int argc, char** argv)
     auto* intro = new intro::StartView;
     intro->setAttribute(Qt::WA_DeleteOnClose);
     intro->on_next([intro] { hand_over(intro); });
+    new WarmUp(*intro);
     forms::run_guarded([intro, full_screen = options->full_screen] {
         intro->load();
         intro->center_on_screen();

@@ -207,6 +207,14 @@ void Form::center_on_screen()
         move(s->availableGeometry().center() - QPoint(width() / 2, height() / 2));
 }
 
+void Form::showEvent(QShowEvent* event)
+{
+    // The focused control shows it from the start, not only after the first Tab. Qt clears
+    // the flag when a window is shown, so it is set here.
+    setAttribute(Qt::WA_KeyboardFocusChange);
+    QWidget::showEvent(event);
+}
+
 void Form::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
 #include <QProxyStyle>
@@ -50,6 +51,59 @@ QStyle* narrow_list_style()
 }
 
 }  // namespace
+
+void CommandButton::keyPressEvent(QKeyEvent* event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        !(event->modifiers() & ~Qt::KeypadModifier))
+        click();
+    else
+        QPushButton::keyPressEvent(event);
+}
+
+OptionButton::OptionButton(QWidget* parent, const QString& caption)
+    : QRadioButton(caption, parent), Placed(static_cast<QWidget&>(*this))
+{
+    setStyle(zoomed_indicator_style());
+    connect(this, &QAbstractButton::toggled, this, [this] { set_tab_stop(); });
+    set_tab_stop();
+}
+
+QList<OptionButton*> OptionButton::group() const
+{
+    QList<OptionButton*> options;
+    for (QObject* child : parentWidget()->children())
+        if (auto* option = dynamic_cast<OptionButton*>(child))
+            options.push_back(option);
+    return options;
+}
+
+void OptionButton::set_tab_stop()
+{
+    const QList<OptionButton*> options = group();
+    const auto selected = std::find_if(options.begin(), options.end(),
+                                       [](OptionButton* o) { return o->isChecked(); });
+    for (OptionButton* option : options) {
+        const bool stop = selected != options.end() ? option == *selected : option == options.front();
+        option->setFocusPolicy(stop ? Qt::StrongFocus : Qt::ClickFocus);
+    }
+}
+
+void OptionButton::keyPressEvent(QKeyEvent* event)
+{
+    int step = 0;
+    switch (event->key()) {
+    case Qt::Key_Right:
+    case Qt::Key_Down: step = 1; break;
+    case Qt::Key_Left:
+    case Qt::Key_Up: step = -1; break;
+    default: QRadioButton::keyPressEvent(event); return;
+    }
+    const QList<OptionButton*> options = group();
+    OptionButton* next = options[(options.indexOf(this) + step + options.size()) % options.size()];
+    next->setFocus(Qt::OtherFocusReason);
+    next->click();
+}
 
 ComboBox::ComboBox(QWidget* parent, const QStringList& items, const QString& text)
     : QComboBox(parent), Placed(static_cast<QWidget&>(*this))

@@ -13,19 +13,30 @@
 
 namespace tesselka::forms {
 
+// A button that Enter clicks as well as Space, wherever it stands.
 class CommandButton : public QPushButton, public Placed {
 public:
     CommandButton(QWidget* parent, const QString& caption)
         : QPushButton(caption, parent), Placed(static_cast<QWidget&>(*this)) {}
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
+// One of a group of options: the option buttons that share a parent, in the order they were
+// made. The group is one stop of the tab order, at its selected option, and the arrow keys
+// select the next or the one before, round the group.
 class OptionButton : public QRadioButton, public Placed {
 public:
-    OptionButton(QWidget* parent, const QString& caption)
-        : QRadioButton(caption, parent), Placed(static_cast<QWidget&>(*this))
-    {
-        setStyle(zoomed_indicator_style());
-    }
+    OptionButton(QWidget* parent, const QString& caption);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QList<OptionButton*> group() const;
+    // Only the selected option, or the first when none is, takes the focus by tab.
+    void set_tab_stop();
 };
 
 class CheckBox : public QCheckBox, public Placed {

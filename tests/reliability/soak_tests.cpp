@@ -5,6 +5,7 @@
 // TESSELKA_SOAK_SEED and TESSELKA_SOAK_EVENTS choose the stream; a failure names the seed, the
 // event's index and the events before it, so that the same run can be repeated.
 
+#include "../reference_tables.h"
 #include "reference_number.h"
 
 #include "forms/error_report.h"
@@ -374,6 +375,16 @@ protected:
         if (!errors_.empty())
             return "an error reached the report: " + errors_.front();
 
+        // The table's rows, from the test's own copy: the air's row at the reset and the water's
+        // now, each temperature rounded to the nearest degree, halves to the even one.
+        const auto row = [](double celsius) {
+            return tesselka::testing::saturated(static_cast<int>(std::nearbyint(celsius)));
+        };
+        const double vapor0 = std::floor(model_.accepted[1] * row(model_.accepted[0]) / 100);
+        if (a.vapor0 != vapor0)
+            fail << "vapor0 " << a.vapor0 << ", expected " << vapor0 << "; ";
+        if (a.howa_now != row(model_.water))
+            fail << "howa_now " << a.howa_now << ", expected " << row(model_.water) << "; ";
         if (a.vapor_now != std::min<double>(a.vapor0, a.howa_now))
             fail << "vapor_now " << a.vapor_now << " != min(vapor0 " << a.vapor0 << ", howa_now "
                  << a.howa_now << "); ";
@@ -446,10 +457,9 @@ protected:
         }
 
         // The cup picture for the condensed amount.
-        const QString name = screen::MainView::cup_picture_name(a.howa_gap);
-        const int stage = name.left(1).toInt();
+        const int stage = tesselka::testing::cup_stage(a.howa_gap);
         if (w_->Picture2->client().picture() != pictures_[stage])
-            fail << "the cup picture is not " << name.toStdString() << "; ";
+            fail << "the cup picture is not " << stage << ".jpg; ";
 
         if (reset_) {
             // After a reset every list holds its accepted value, written plainly.

@@ -321,6 +321,10 @@ double grownRadius(const Drop &d, int stage)
 // light gathered at the bottom and a bright highlight at the top left.
 void drawBead(QPainter &p, QPointF c, double rx, double ry)
 {
+    // It sits on the glass: a soft shadow falls below it, away from the light.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(40, 70, 105, 70));
+    p.drawEllipse(c + QPointF(0.3 * rx, 0.45 * ry), rx * 1.05, ry * 0.95);
     QRadialGradient body(c + QPointF(0, -0.25 * ry), std::max(rx, ry) * 1.05);
     body.setColorAt(0, QColor(190, 220, 240, 235));
     body.setColorAt(0.65, QColor(128, 172, 204, 240));
@@ -397,19 +401,20 @@ QImage mistLayer(int stage)
     p.setClipPath(coldSurface());
 
     // Thicker toward the sides, where the eye looks through more of the mist.
-    const int a = stage == 1 ? 85 : stage == 2 ? 175 : 160 - 10 * (stage - 3);
+    // Stage 1 must read as clouded at a glance beside the clear glass of stage 0.
+    const int a = stage == 1 ? 135 : stage == 2 ? 190 : 165 - 10 * (stage - 3);
     p.fillRect(QRect(0, 0, W, H), acrossGlass(QColor(236, 241, 246, std::min(255, a * 13 / 10)),
                                              QColor(246, 249, 252, a * 8 / 10)));
 
     // Fine grain: the mist is really countless tiny droplets.
     Rng rng(7);
-    const int grains = stage == 1 ? 500 : 1400;
+    const int grains = stage == 1 ? 900 : 1400;
     const QRectF box = coldSurface().boundingRect();
     p.setPen(Qt::NoPen);
     for (int i = 0; i < grains; ++i) {
         const QPointF at(rng.range(box.left(), box.right()), rng.range(box.top(), box.bottom()));
         const bool light = rng.next() < 0.6;
-        const int alpha = int(rng.range(40, stage == 1 ? 90 : 150));
+        const int alpha = int(rng.range(50, stage == 1 ? 120 : 150));
         p.setBrush(light ? QColor(255, 255, 255, alpha) : QColor(150, 165, 180, alpha / 2));
         p.drawEllipse(at, 0.6, 0.6);
     }
@@ -439,6 +444,24 @@ void drawRuns(QPainter &p)
         // The heavy drop at the front of the run, unless it has already reached the table.
         if (r.bottom < g.footY)
             drawDropOnSurface(p, r.angle, r.bottom, r.width * 0.7, 1.3);
+    }
+}
+
+// Drops on the silhouette, seen from the side: domes standing out of the glass's outline, so
+// that the water is plainly on the outside.
+void drawEdgeDrops(QPainter &p, int stage)
+{
+    Rng rng(424242);
+    const int shown = stage == 3 ? 3 : 5;  // on each side
+    for (int i = 0; i < 5; ++i) {
+        const double y = g.waterY + 14 + i * (g.footY - g.waterY - 24) / 4 + rng.range(-5, 5);
+        for (int side : {-1, 1}) {
+            const double r = rng.range(1.6, 2.3) * (stage == 3 ? 1.0 : stage == 4 ? 1.35 : 1.55);
+            if (i >= shown || (side > 0 && i % 2 != stage % 2 && stage == 3))
+                continue;
+            const QPointF edge = side < 0 ? g.left(y) : g.right(y);
+            drawBead(p, edge + QPointF(side * r * 0.45, 0), r * 0.85, r * 1.1);
+        }
     }
 }
 
@@ -479,5 +502,7 @@ QImage drawCupPicture(int stage)
         drawCondensation(p, stage);
     drawRim(p);
     drawOutline(p);
+    if (stage >= 3)
+        drawEdgeDrops(p, stage);
     return image;
 }

@@ -7,6 +7,8 @@
 // 5 drops running down.
 constexpr int kCupStageCount = 6;
 constexpr int kCupPictureWidth = 140;
-constexpr int kCupPictureHeight = 205;
+// As tall as the simulation window's picture box; the intro's shorter box shows the same picture
+// from its top, down to just below the glass, and leaves out only table.
+constexpr int kCupPictureHeight = 229;
 
 QImage drawCupPicture(int stage);

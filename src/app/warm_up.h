@@ -1,0 +1,48 @@
+#pragma once
+// Work done while the intro shows, so that the simulation window appears in the frame after
+// 「次へ」: most of its first paint is loading the fonts it draws with and drawing each glyph
+// for the first time. Here those fonts are loaded and the window's characters drawn once, at
+// every sub-pixel offset, into an image that is thrown away; the glyphs stay in the fonts'
+// caches for the window to find. Nothing of the simulation window is made, and nothing read, so
+// nothing can fail here.
+
+#include <QFont>
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+class QWidget;
+
+namespace tesselka::app {
+
+class WarmUp : public QObject {
+public:
+    // Starts once `intro` has been painted for the first time, one small step at a time when
+    // the event loop has nothing else to do; stops as soon as the intro is hidden. A child of
+    // the intro, it goes with it.
+    explicit WarmUp(QWidget& intro);
+
+    bool finished() const { return done_ == steps(); }
+    // Runs once the last step is done; the benchmark marks the moment.
+    void on_finished(std::function<void()> handler) { on_finished_ = std::move(handler); }
+
+    // The fonts and the characters prepared.
+    static std::vector<QFont> fonts();
+    static QString characters();
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override;
+
+private:
+    std::size_t steps() const;
+    void step();
+
+    QWidget& intro_;
+    std::vector<QFont> fonts_;
+    std::size_t done_ = 0;
+    std::function<void()> on_finished_;
+};
+
+}  // namespace tesselka::app

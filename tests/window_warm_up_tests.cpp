@@ -1,0 +1,119 @@
+// The warm-up while the intro shows: it prepares every font and character the simulation window
+// draws, and it makes no window and holds nothing up when the intro goes.
+
+#include "window_fixture.h"
+
+#include "app/warm_up.h"
+#include "forms/frame.h"
+#include "intro/start_view.h"
+
+#include <QApplication>
+#include <QComboBox>
+
+#include <algorithm>
+
+using namespace tesselka;
+using tesselka::testing::WindowTest;
+
+namespace {
+
+// Every text the window draws, with its font: the labels of the window, its frame and its
+// picture boxes, and the captions and items of its windowed controls.
+std::vector<std::pair<QFont, QString>> texts_drawn(run::MainWindow& w)
+{
+    std::vector<std::pair<QFont, QString>> out;
+    std::vector<const forms::Container*> containers = {&w.client()};
+    // The forms classes have no meta-object of their own, hence dynamic_cast.
+    for (auto* widget : w.findChildren<QWidget*>()) {
+        if (auto* frame = dynamic_cast<forms::Frame*>(widget)) {
+            containers.push_back(&frame->client());
+            out.push_back({frame->font(), frame->title()});
+        } else if (auto* box = dynamic_cast<forms::PictureBox*>(widget)) {
+            containers.push_back(&box->client());
+        }
+    }
+    for (const auto* c : containers)
+        for (const auto* label : c->labels())
+            out.push_back({label->font(), label->caption()});
+    for (auto* button : w.findChildren<QAbstractButton*>())
+        out.push_back({button->font(), button->text()});
+    for (auto* list : w.findChildren<QComboBox*>())
+        for (int i = 0; i < list->count(); ++i)
+            out.push_back({list->font(), list->itemText(i)});
+    return out;
+}
+
+}  // namespace
+
+using WarmUpTest = WindowTest;
+
+TEST_F(WarmUpTest, PreparesEveryFontAndCharacterTheSimulationWindowDraws)
+{
+    const auto fonts = app::WarmUp::fonts();
+    const QString characters = app::WarmUp::characters();
+    const auto texts = texts_drawn(*w);
+    ASSERT_GT(texts.size(), 60u);  // so that a broken walk cannot pass
+    QString missing;
+    for (const auto& [font, text] : texts) {
+        EXPECT_TRUE(std::find(fonts.begin(), fonts.end(), font) != fonts.end())
+            << font.toString().toStdString() << " for \"" << text.toStdString() << "\"";
+        for (QChar c : text)
+            if (!characters.contains(c) && !missing.contains(c) && c != '\n')
+                missing += c;
+    }
+    EXPECT_TRUE(missing.isEmpty()) << "not prepared: \"" << missing.toStdString() << "\"";
+}
+
+// Runs the event loop until nothing is left for it to do, as between a pupil's clicks.
+void run_idle()
+{
+    for (int i = 0; i < 200; ++i)
+        QCoreApplication::processEvents();
+}
+
+TEST(WarmUp, StartsAfterTheIntrosFirstPaintAndMakesNoWindow)
+{
+    intro::StartView intro;
+    auto* warm_up = new app::WarmUp(intro);
+    bool told = false;
+    warm_up->on_finished([&] { told = true; });
+    run_idle();
+    EXPECT_FALSE(warm_up->finished()) << "started before the intro was painted";
+    intro.show();
+    run_idle();
+    EXPECT_TRUE(warm_up->finished());
+    EXPECT_TRUE(told);
+    EXPECT_EQ(QApplication::topLevelWidgets(), QWidgetList{&intro});
+}
+
+// Hides a window as soon as its first paint is over, as 「次へ」 does at the earliest.
+class HideAfterFirstPaint : public QObject {
+public:
+    explicit HideAfterFirstPaint(QWidget& window) : window_(window) { window.installEventFilter(this); }
+
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && !painted) {
+            painted = true;
+            QMetaObject::invokeMethod(&window_, &QWidget::hide, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+    bool painted = false;
+
+private:
+    QWidget& window_;
+};
+
+TEST(WarmUp, StopsWhenTheIntroIsHidden)
+{
+    intro::StartView intro;
+    auto* warm_up = new app::WarmUp(intro);
+    HideAfterFirstPaint hide(intro);
+    intro.show();
+    run_idle();
+    ASSERT_TRUE(hide.painted);
+    EXPECT_FALSE(intro.isVisible());
+    EXPECT_FALSE(warm_up->finished());
+}
