@@ -8,6 +8,7 @@
 #include "forms/zoom.h"
 #include "intro/start_view.h"
 
+#include <QAbstractItemView>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -23,6 +24,16 @@ struct Zoomed : WindowTest {
     {
         forms::zoom_windows(1.0);
         WindowTest::TearDown();
+    }
+
+    // The widgets the Tab key visits, in order.
+    std::vector<QWidget*> tab_order() const
+    {
+        std::vector<QWidget*> out;
+        for (QWidget* next = w->nextInFocusChain(); next != w.get(); next = next->nextInFocusChain())
+            if (next->focusPolicy() & Qt::TabFocus)
+                out.push_back(next);
+        return out;
     }
 
     // Every widget of the window with its rectangle in the window.
@@ -75,6 +86,8 @@ TEST_F(Zoomed, EveryControlAndTheWindowScale)
         return w->Check1->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, w->Check1);
     };
     const int indicator_laid_out = indicator();
+    const auto tabs = tab_order();
+    ASSERT_GE(tabs.size(), 8u);  // four buttons, three options (one stop), the check box, three lists
     for (double factor : {1.5, 2.0}) {
         forms::zoom_windows(factor);
         // 11100 x 7320 twips at 15 twips a pixel, zoomed.
@@ -89,6 +102,8 @@ TEST_F(Zoomed, EveryControlAndTheWindowScale)
         EXPECT_NEAR(indicator(), indicator_laid_out * factor, 0.5);
         EXPECT_DOUBLE_EQ(w->Command1->font().pointSizeF(), 11.25 * factor);  // as laid out: 11.25
         EXPECT_DOUBLE_EQ(w->owari->font().pointSizeF(), 9 * factor);  // the window's font
+        EXPECT_DOUBLE_EQ(w->kion->view()->font().pointSizeF(), 11.25 * factor) << "the pop-up";
+        EXPECT_EQ(tab_order(), tabs);  // and the names, as the rectangles are keyed by them
     }
 }
 
