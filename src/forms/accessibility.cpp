@@ -9,6 +9,8 @@
 
 #include <QAccessibleWidget>
 
+#include <algorithm>
+
 namespace tesselka::forms {
 
 namespace {
@@ -66,6 +68,24 @@ private:
     const Label* label_;
 };
 
+// Sorts labels into lines, top to bottom, and each line left to right. A label belongs to the
+// line of the label above it when its top lies above the middle of that line's first label, so
+// that a row of scale labels a few pixels apart reads as one line.
+void in_reading_order(std::vector<const Label*>& labels)
+{
+    const auto top = [](const Label* a, const Label* b) { return a->bounds().top() < b->bounds().top(); };
+    const auto left = [](const Label* a, const Label* b) { return a->bounds().left() < b->bounds().left(); };
+    std::stable_sort(labels.begin(), labels.end(), top);
+    for (auto line = labels.begin(); line != labels.end();) {
+        const QRect first = (*line)->bounds();
+        auto end = std::find_if(line, labels.end(), [&](const Label* l) {
+            return l->bounds().top() > first.center().y();
+        });
+        std::stable_sort(line, end, left);
+        line = end;
+    }
+}
+
 // A container: its child widgets as usual, then its visible labels.
 class ContainerAccessible : public QAccessibleWidget {
 public:
@@ -93,16 +113,20 @@ public:
     }
 
 private:
-    // The visible labels, back to front; each has one interface for its life.
+    // The visible labels in reading order, top to bottom and left to right; each has one
+    // interface for its life.
     std::vector<QAccessibleInterface*> labels() const
     {
         std::vector<QAccessibleInterface*> out;
         Container* c = container_of(widget());
         if (!c)
             return out;
-        for (const Label* label : c->labels()) {
-            if (!label->visible())
-                continue;
+        std::vector<const Label*> shown;
+        for (const Label* label : c->labels())
+            if (label->visible())
+                shown.push_back(label);
+        in_reading_order(shown);
+        for (const Label* label : shown) {
             QAccessible::Id& id = label->accessible_id();
             if (!id)
                 id = QAccessible::registerAccessibleInterface(new LabelAccessible(widget(), label));
