@@ -4,6 +4,7 @@
 #include "form.h"
 #include "frame.h"
 #include "label.h"
+#include "part_accessible.h"
 #include "picture_box.h"
 #include "widgets.h"
 
@@ -27,44 +28,30 @@ Container* container_of(QObject* object)
 }
 
 // A label, as a child of its container's accessible object.
-class LabelAccessible : public QAccessibleInterface {
+class LabelAccessible : public PartAccessible {
 public:
-    LabelAccessible(QWidget* owner, const Label* label) : owner_(owner), label_(label) {}
+    LabelAccessible(QWidget* owner, const Label* label) : PartAccessible(owner), label_(label) {}
 
-    bool isValid() const override { return owner_ != nullptr; }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return parent() ? parent()->window() : nullptr; }
-    QAccessibleInterface* focusChild() const override { return nullptr; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* parent() const override
-    {
-        return QAccessible::queryAccessibleInterface(owner_);
-    }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QString text(QAccessible::Text t) const override
     {
         return t == QAccessible::Name ? label_->caption() : QString();
     }
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override
     {
-        const Container* c = container_of(owner_);
+        const Container* c = container_of(owner());
         const QRect local = label_->bounds().translated(c ? c->client().topLeft() : QPoint());
-        return QRect(owner_->mapToGlobal(local.topLeft()), local.size());
+        return QRect(owner()->mapToGlobal(local.topLeft()), local.size());
     }
     QAccessible::Role role() const override { return QAccessible::StaticText; }
     QAccessible::State state() const override
     {
         QAccessible::State s;
-        s.invisible = !label_->visible() || !owner_->isVisible();
+        s.invisible = !label_->visible() || !owner()->isVisible();
         s.readOnly = true;
         return s;
     }
 
 private:
-    QPointer<QWidget> owner_;
     const Label* label_;
 };
 

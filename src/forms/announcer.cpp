@@ -1,8 +1,6 @@
 #include "announcer.h"
 
-#include <QAccessibleInterface>
-#include <QPointer>
-#include <QWidget>
+#include "part_accessible.h"
 
 namespace tesselka::forms {
 
@@ -10,22 +8,10 @@ namespace {
 
 // The notification: a child of its window that the window does not list, so neither a flat
 // review nor the tab order meets it; only its appearances are heard.
-class NotificationAccessible : public QAccessibleInterface {
+class NotificationAccessible : public PartAccessible {
 public:
-    explicit NotificationAccessible(QWidget* window) : window_(window) {}
+    using PartAccessible::PartAccessible;
 
-    bool isValid() const override { return window_ != nullptr; }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return window_ ? window_->windowHandle() : nullptr; }
-    QAccessibleInterface* focusChild() const override { return nullptr; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* parent() const override
-    {
-        return QAccessible::queryAccessibleInterface(window_);
-    }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QString text(QAccessible::Text t) const override
     {
         return t == QAccessible::Name ? text_ : QString();
@@ -37,7 +23,7 @@ public:
     }
     QRect rect() const override
     {
-        return window_ ? QRect(window_->mapToGlobal(QPoint()), QSize(1, 1)) : QRect();
+        return owner() ? QRect(owner()->mapToGlobal(QPoint()), QSize(1, 1)) : QRect();
     }
     QAccessible::Role role() const override { return QAccessible::Notification; }
     QAccessible::State state() const override
@@ -48,7 +34,6 @@ public:
     }
 
 private:
-    QPointer<QWidget> window_;
     QString text_;
 };
 
