@@ -51,13 +51,11 @@ void Narration::stopped()
 
 void Narration::restarted()
 {
-    remember();
     announcer_.say(QStringLiteral("はじめからやり直します。水温 %1").arg(water()));
 }
 
 void Narration::ended()
 {
-    remember();
     announcer_.say(QStringLiteral("終わりました。水温を %1 にもどしました。").arg(water()));
 }
 

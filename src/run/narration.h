@@ -17,13 +17,13 @@ class Narration {
 public:
     explicit Narration(screen::MainView& view);
 
-    // Takes the present state as the start of a run; says nothing.
+    // Takes the present state as the start of a run, at every reset; says nothing.
     void remember();
     // After a cooling tick.
     void tick();
     void stopped();
+    // After the restart's reset, and after the tick that ended the run and reset it.
     void restarted();
-    // After the tick that ended the run and reset it.
     void ended();
     // Water temperature, the three amounts, the air diagram and the cup.
     void whole_state();
