@@ -10,12 +10,14 @@ set -euo pipefail
 
 run=(cmake g++ make pkg-config qt6-base-dev libgl-dev fonts-ipafont-gothic qt6-translations-l10n)
 package=(dpkg-dev file)
-# IPA P-Gothic goes into the program; the font tests also draw with DejaVu and Noto Sans CJK.
+# IPA P-Gothic goes into the program; the font tests also draw with DejaVu and Noto Sans CJK;
+# the speech tests need the accessibility bus, and the screen-reader test listens to Orca.
 test=(
   googletest libgtest-dev
   xvfb xauth xdotool openbox wmctrl desktop-file-utils fonts-noto-cjk fonts-dejavu-core
   strace clang libclang-rt-14-dev
   lintian appstream
+  at-spi2-core dbus-daemon orca
 )
 
 case "${1:-test}" in

@@ -7,6 +7,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QtTest/QTest>
 
@@ -53,6 +54,9 @@ TEST_F(AccessTest, EveryControlHasAJapaneseName)
         {&w->ssp(2), "速"}, {w->Check1, "グラフの説明の表示"}, {w->kion, "気温"},
         {w->situdo, "湿度"}, {w->t0, "最初のコップの水温"}, {w->graph, "飽和水蒸気量のグラフ"},
         {w->thermo, "温度計"}, {w->Picture2, "コップの絵"}, {w.get(), "Tesselka(コップに水滴が付くのは？)"},
+        // The text fields inside the lists, where the pupil types.
+        {w->kion->lineEdit(), "気温"}, {w->situdo->lineEdit(), "湿度"},
+        {w->t0->lineEdit(), "最初のコップの水温"},
     };
     for (const auto& r : rows)
         EXPECT_EQ(name_of(r.control), QString::fromUtf8(r.name));
@@ -72,6 +76,31 @@ TEST_F(AccessTest, LabelsAreReadAsTextOfTheirContainer)
     EXPECT_FALSE(texts_in(w->graph).contains(howa_label));
     w->Check1->click();
     EXPECT_TRUE(texts_in(w->graph).contains(howa_label));
+}
+
+TEST_F(AccessTest, StaticTextsReadTopToBottomAndLeftToRight)
+{
+    w->show();
+    const QStringList main = texts_in(w.get());
+    // The title and the version share the top line.
+    EXPECT_EQ(main.mid(0, 2), QStringList({QString::fromUtf8("コップに水滴が付くのは？"), "ver.1.0.1"}));
+    // The chart's scale: its left column from the top, then its bottom row with the axis name.
+    const qsizetype row = main.indexOf("-10");
+    ASSERT_GT(row, 0) << main.join('|').toStdString();
+    const QStringList column = {"50", "40", "30", "20", "10", "0"};
+    QStringList read;
+    for (const QString& text : main.mid(0, row))
+        if (column.contains(text))
+            read << text;
+    EXPECT_EQ(read, column);
+    EXPECT_EQ(main.mid(row),
+              QStringList({"-10", "0", "10", "20", "30", "40", QString::fromUtf8("温度 (℃)"),
+                           QString::fromUtf8("現在のコップの水温　　　　℃"), "30",
+                           QString::fromUtf8("(＝コップのすぐ近くの空気の温度)")}));
+    EXPECT_EQ(texts_in(w->setting),
+              QStringList({QString::fromUtf8("気温　　　　　℃"),
+                           QString::fromUtf8("最初のコップの水温　　　　　℃"),
+                           QString::fromUtf8("湿度　　　　　％")}));
 }
 
 TEST_F(AccessTest, PicturesDescribeWhatTheyShowAfterEveryRedraw)

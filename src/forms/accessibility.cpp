@@ -4,10 +4,13 @@
 #include "form.h"
 #include "frame.h"
 #include "label.h"
+#include "part_accessible.h"
 #include "picture_box.h"
 #include "widgets.h"
 
 #include <QAccessibleWidget>
+
+#include <algorithm>
 
 namespace tesselka::forms {
 
@@ -25,46 +28,50 @@ Container* container_of(QObject* object)
 }
 
 // A label, as a child of its container's accessible object.
-class LabelAccessible : public QAccessibleInterface {
+class LabelAccessible : public PartAccessible {
 public:
-    LabelAccessible(QWidget* owner, const Label* label) : owner_(owner), label_(label) {}
+    LabelAccessible(QWidget* owner, const Label* label) : PartAccessible(owner), label_(label) {}
 
-    bool isValid() const override { return owner_ != nullptr; }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return parent() ? parent()->window() : nullptr; }
-    QAccessibleInterface* focusChild() const override { return nullptr; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* parent() const override
-    {
-        return QAccessible::queryAccessibleInterface(owner_);
-    }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QString text(QAccessible::Text t) const override
     {
         return t == QAccessible::Name ? label_->caption() : QString();
     }
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override
     {
-        const Container* c = container_of(owner_);
+        const Container* c = container_of(owner());
         const QRect local = label_->bounds().translated(c ? c->client().topLeft() : QPoint());
-        return QRect(owner_->mapToGlobal(local.topLeft()), local.size());
+        return QRect(owner()->mapToGlobal(local.topLeft()), local.size());
     }
     QAccessible::Role role() const override { return QAccessible::StaticText; }
     QAccessible::State state() const override
     {
         QAccessible::State s;
-        s.invisible = !label_->visible() || !owner_->isVisible();
+        s.invisible = !label_->visible() || !owner()->isVisible();
         s.readOnly = true;
         return s;
     }
 
 private:
-    QPointer<QWidget> owner_;
     const Label* label_;
 };
+
+// Sorts labels into lines, top to bottom, and each line left to right. A label belongs to the
+// line of the label above it when its top lies above the middle of that line's first label, so
+// that a row of scale labels a few pixels apart reads as one line.
+void in_reading_order(std::vector<const Label*>& labels)
+{
+    const auto top = [](const Label* a, const Label* b) { return a->bounds().top() < b->bounds().top(); };
+    const auto left = [](const Label* a, const Label* b) { return a->bounds().left() < b->bounds().left(); };
+    std::stable_sort(labels.begin(), labels.end(), top);
+    for (auto line = labels.begin(); line != labels.end();) {
+        const QRect first = (*line)->bounds();
+        auto end = std::find_if(line, labels.end(), [&](const Label* l) {
+            return l->bounds().top() > first.center().y();
+        });
+        std::stable_sort(line, end, left);
+        line = end;
+    }
+}
 
 // A container: its child widgets as usual, then its visible labels.
 class ContainerAccessible : public QAccessibleWidget {
@@ -93,16 +100,20 @@ public:
     }
 
 private:
-    // The visible labels, back to front; each has one interface for its life.
+    // The visible labels in reading order, top to bottom and left to right; each has one
+    // interface for its life.
     std::vector<QAccessibleInterface*> labels() const
     {
         std::vector<QAccessibleInterface*> out;
         Container* c = container_of(widget());
         if (!c)
             return out;
-        for (const Label* label : c->labels()) {
-            if (!label->visible())
-                continue;
+        std::vector<const Label*> shown;
+        for (const Label* label : c->labels())
+            if (label->visible())
+                shown.push_back(label);
+        in_reading_order(shown);
+        for (const Label* label : shown) {
             QAccessible::Id& id = label->accessible_id();
             if (!id)
                 id = QAccessible::registerAccessibleInterface(new LabelAccessible(widget(), label));

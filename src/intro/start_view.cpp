@@ -73,7 +73,7 @@ void StartView::load()
     copyright->set_caption(forms::version_text() + QStringLiteral("  ") + forms::legal_copyright());
     slide_no = 0;
     Picture1->client().set_picture(forms::load_picture(picture_name(0)));
-    Picture1->setAccessibleDescription(Label1(0).caption());
+    describe_pages();
     Timer1->set_enabled(true);
 }
 
@@ -81,12 +81,23 @@ void StartView::Timer1_Timer()
 {
     Label1(slide_no).set_visible(true);
     Picture1->client().set_picture(forms::load_picture(picture_name(slide_no)));
-    Picture1->setAccessibleDescription(Label1(slide_no).caption());
+    describe_pages();
+    announcer_.say(Label1(slide_no).caption());
     ++slide_no;
     if (slide_no > 5) {
         slide_no = 5;
         Timer1->set_enabled(false);
     }
+}
+
+void StartView::describe_pages()
+{
+    QString shown;
+    for (int i = 0; i < Label1.size(); ++i)
+        if (Label1(i).visible())
+            shown += Label1(i).caption();
+    Command1->setAccessibleDescription(shown);
+    Picture1->setAccessibleDescription(Label1(slide_no).caption());
 }
 
 void StartView::Command1_Click()

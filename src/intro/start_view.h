@@ -2,6 +2,7 @@
 // The intro window the program opens with: six captions and pictures shown one after another,
 // one per tick, telling the lesson's situation; "次へ" hands over to the simulation window.
 
+#include "forms/announcer.h"
 #include "forms/control_array.h"
 #include "forms/form.h"
 #include "forms/label.h"
@@ -40,7 +41,11 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The captions shown so far, read again as the description of "次へ" and of the picture.
+    void describe_pages();
+
     std::function<void()> hand_over_;
+    forms::Announcer announcer_{this};  // says each caption as its page appears
 };
 
 }  // namespace tesselka::intro

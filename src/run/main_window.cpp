@@ -8,6 +8,7 @@
 #include "model/numbers.h"
 
 #include <QMessageBox>
+#include <QShortcut>
 
 namespace tesselka::run {
 
@@ -34,6 +35,8 @@ MainWindow::MainWindow()
     accepted_[1] = situdo->text();
     accepted_[2] = t0->text();
     connect_events();
+    setAccessibleDescription(
+        QStringLiteral("F1 キーで、今の水温、水蒸気量、空気とコップのようすを読み上げます。"));
 }
 
 MainWindow::MessageFunction MainWindow::set_message_function(MessageFunction show)
@@ -60,6 +63,8 @@ void MainWindow::connect_events()
                 forms::run_guarded([this, i] { ssp_Click(i); });
         });
     Timer1->on_timer([this] { Timer1_Timer(); });
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(f1, &QShortcut::activated, this, guarded([this] { F1_Press(); }));
 }
 
 void MainWindow::load()
@@ -82,6 +87,7 @@ void MainWindow::reset_run()
     air.reset(howa_table, number_of(kion), number_of(situdo), number_of(t0));
     update_view();
     Timer1->set_enabled(false);  // after a reset the timer is always stopped
+    narration_.remember();
 }
 
 void MainWindow::check_inputs()
@@ -111,10 +117,12 @@ void MainWindow::Timer1_Timer()
         // The run is over: back to the start, stopped.
         Timer1->set_enabled(false);
         reset_run();
+        narration_.ended();
         return;
     }
     t1->set_caption(QString::fromStdString(number_text(t - 1)));
     update_view();
+    narration_.tick();
 }
 
 void MainWindow::Command1_Click()
@@ -126,12 +134,14 @@ void MainWindow::Command1_Click()
 void MainWindow::Command2_Click()
 {
     Timer1->set_enabled(false);
+    narration_.stopped();
 }
 
 void MainWindow::Command3_Click()
 {
     kion_Click();
     Timer1->set_enabled(true);  // the first tick follows one interval later
+    narration_.restarted();
 }
 
 void MainWindow::ssp_Click(int)

@@ -6,6 +6,8 @@
 // Ready: timer stopped, `t1` at the start temperature. Cooling: timer running. Paused: timer
 // stopped part-way. Every button, list and option accepts input in every state.
 
+#include "narration.h"
+
 #include "screen/main_view.h"
 
 #include <functional>
@@ -29,6 +31,8 @@ public:
     void t0_Click() { reset_run(); }
     void ssp_Click(int index);
     void owari_Click();
+    // The key that speaks the whole state, as the window's description says.
+    void F1_Press() { narration_.whole_state(); }
 
     // How a rejected typed value is told to the pupil: a modal message box by default. Tests put
     // their own in place; returns the one before.
@@ -41,6 +45,7 @@ private:
     void check_inputs();
 
     QString accepted_[3];  // kion, situdo, t0
+    Narration narration_{*this};
 };
 
 }  // namespace tesselka::run

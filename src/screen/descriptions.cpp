@@ -7,6 +7,8 @@
 
 #include "model/numbers.h"
 
+#include <QLineEdit>
+
 namespace tesselka::screen {
 
 namespace {
@@ -33,6 +35,8 @@ void MainView::name_for_screen_readers()
     kion->setAccessibleName(QStringLiteral("気温"));
     situdo->setAccessibleName(QStringLiteral("湿度"));
     t0->setAccessibleName(QStringLiteral("最初のコップの水温"));
+    for (forms::ComboBox* list : {kion, situdo, t0})  // and the text field inside, for typing
+        list->lineEdit()->setAccessibleName(list->accessibleName());
     Check1->setAccessibleName(QStringLiteral("グラフの説明の表示"));
     for (int i = 0; i < ssp.size(); ++i)
         ssp(i).setAccessibleDescription(QStringLiteral("シミュレーションの速さ"));
