@@ -7,50 +7,11 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPointer>
-#include <QProxyStyle>
-#include <QStyleOptionComplex>
 #include <QWheelEvent>
 
 #include <algorithm>
 
 namespace tesselka::forms {
-
-namespace {
-
-// The lists are only 41 pixels wide: a narrow arrow and a field running up to the frame leave
-// room for a value such as "100" or "-10". One style serves every list.
-class NarrowListStyle : public QProxyStyle {
-public:
-    NarrowListStyle() : QProxyStyle(QApplication::style()->name()) { setParent(qApp); }
-
-    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option,
-                         SubControl part, const QWidget* widget) const override
-    {
-        if (control != CC_ComboBox)
-            return QProxyStyle::subControlRect(control, option, part, widget);
-        const int arrow = std::max(7, option->rect.height() / 3);
-        const QRect r = option->rect;
-        switch (part) {
-        case SC_ComboBoxArrow:
-            return QRect(r.right() - arrow, r.top() + 1, arrow, r.height() - 2);
-        case SC_ComboBoxEditField:
-            return QRect(r.left() + 1, r.top() + 2, r.width() - arrow - 2, r.height() - 4);
-        default:
-            return QProxyStyle::subControlRect(control, option, part, widget);
-        }
-    }
-};
-
-QStyle* narrow_list_style()
-{
-    static QPointer<NarrowListStyle> style;
-    if (!style)
-        style = new NarrowListStyle;
-    return style;
-}
-
-}  // namespace
 
 void CommandButton::keyPressEvent(QKeyEvent* event)
 {
@@ -64,7 +25,7 @@ void CommandButton::keyPressEvent(QKeyEvent* event)
 OptionButton::OptionButton(QWidget* parent, const QString& caption)
     : QRadioButton(caption, parent), Placed(static_cast<QWidget&>(*this))
 {
-    setStyle(zoomed_indicator_style());
+    setStyle(control_style());
     connect(this, &QAbstractButton::toggled, this, [this] { set_tab_stop(); });
     set_tab_stop();
 }
@@ -115,7 +76,7 @@ ComboBox::ComboBox(QWidget* parent, const QStringList& items, const QString& tex
     // pick from the list: a click on leaving the field, or a second one after Enter. Only a pick
     // or Enter counts here.
     disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
-    setStyle(narrow_list_style());
+    setStyle(control_style());
     setFocusPolicy(Qt::StrongFocus);  // not the wheel: it would take the focus on its way past
     addItems(items);
     setMaxVisibleItems(items.size());

@@ -1,7 +1,7 @@
 #pragma once
 // The windowed controls the windows use, each placed in twips.
 
-#include "indicator_style.h"
+#include "control_style.h"
 #include "placed.h"
 
 #include <QCheckBox>
@@ -43,7 +43,7 @@ class CheckBox : public QCheckBox, public Placed {
 public:
     explicit CheckBox(QWidget* parent) : QCheckBox(parent), Placed(static_cast<QWidget&>(*this))
     {
-        setStyle(zoomed_indicator_style());
+        setStyle(control_style());
     }
     // 0 unticked, 1 ticked.
     int value() const { return isChecked() ? 1 : 0; }
