@@ -94,6 +94,10 @@ int run(int argc, char** argv)
         std::fprintf(stderr, "tesselka: %s\n", error.toUtf8().constData());
         return 2;
     }
+    if (!options->answer.isEmpty()) {
+        std::fputs(options->answer.toUtf8().constData(), stdout);
+        return 0;
+    }
     forms::zoom_windows(options->zoom);
 
     if (const QStringList problems = picture_problems(); !problems.isEmpty()) {

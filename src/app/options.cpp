@@ -30,15 +30,20 @@ std::optional<Options> parse_options(const QCoreApplication& application, QStrin
                                          .arg(kMinZoom).arg(kMaxZoom);
         return std::nullopt;
     }
-    if (parser.isSet(help))
-        parser.showHelp(0);
-    if (parser.isSet(version))
-        parser.showVersion();
+    // Answered by returning, not by Qt's exit() from inside the parser: the program then ends
+    // as it always does, its objects torn down.
+    Options options;
+    if (parser.isSet(help) || parser.isSet(version)) {
+        options.answer = parser.isSet(help) ? parser.helpText()
+                                            : QStringLiteral("%1 %2\n").arg(
+                                                  QCoreApplication::applicationName(),
+                                                  QCoreApplication::applicationVersion());
+        return options;
+    }
     if (!parser.positionalArguments().isEmpty()) {
         error = QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first());
         return std::nullopt;
     }
-    Options options;
     options.full_screen = parser.isSet(full_screen);
     if (parser.isSet(zoom)) {
         bool ok = false;

@@ -12,9 +12,10 @@ namespace tesselka::app {
 struct Options {
     double zoom = 1.0;  // 1 draws the windows as laid out
     bool full_screen = false;
+    QString answer;  // what --help or --version prints before the program ends; else empty
 };
 
-// The options on the command line. --help and --version print their text and end the program.
+// The options on the command line. For --help and --version, only their text is given.
 // A bad option or value gives no options and puts its one-line message in `error`.
 std::optional<Options> parse_options(const QCoreApplication& application, QString& error);
 
