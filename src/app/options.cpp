@@ -15,15 +15,15 @@ std::optional<Options> parse_options(const QCoreApplication& application, QStrin
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Why droplets form on the outside of a cup of cold water."));
+        QStringLiteral("コップに水滴が付くのは？ 冷たい水を入れたコップの外側に水滴が付くわけを確かめます。"));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption zoom(
         QStringLiteral("zoom"),
-        QStringLiteral("Draws the windows at PERCENT of their size, %1 to %2.").arg(kMinZoom).arg(kMaxZoom),
+        QStringLiteral("ウィンドウを PERCENT %（%1〜%2）の大きさで表示します。").arg(kMinZoom).arg(kMaxZoom),
         QStringLiteral("PERCENT"));
     const QCommandLineOption full_screen(
-        QStringLiteral("full-screen"), QStringLiteral("Starts full screen, as for a projector."));
+        QStringLiteral("full-screen"), QStringLiteral("全画面で始めます（プロジェクター用）。"));
     parser.addOptions({zoom, full_screen});
     if (!parser.parse(application.arguments())) {
         error = parser.errorText() + QStringLiteral(" (--zoom PERCENT takes %1 to %2; see --help)")
