@@ -97,10 +97,16 @@ void ComboBox::fit_text()
     const int room = edit->contentsRect().width() - margins.left() - margins.right() - 4 - 1;
     const QString text = edit->text();
     QFont fitted = font();
-    // A value a little wider than the field ("-10.5") is set narrower rather than cut off.
-    for (int stretch = 100; stretch > 60 && QFontMetrics(fitted).horizontalAdvance(text) > room;
-         stretch -= 2)
-        fitted.setStretch(stretch - 2);
+    // A value a little wider than the field ("-10.5") is set narrower rather than cut off; a
+    // text far wider than any value scrolls as in any text field.
+    const int needed = QFontMetrics(fitted).horizontalAdvance(text);
+    if (needed > room && needed * 6 <= room * 10) {
+        int stretch = 100 * room / needed;
+        fitted.setStretch(stretch);
+        // Advances round to whole pixels: step down until it really fits.
+        while (stretch > 60 && QFontMetrics(fitted).horizontalAdvance(text) > room)
+            fitted.setStretch(stretch -= 2);
+    }
     if (edit->font() != fitted)
         edit->setFont(fitted);
 }
