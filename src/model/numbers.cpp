@@ -2,8 +2,11 @@
 
 #include "runtime_error.h"
 
-#include <charconv>
+#include <algorithm>
 #include <cmath>
+#include <iomanip>
+#include <locale>
+#include <sstream>
 
 namespace tesselka {
 namespace {
@@ -70,6 +73,74 @@ bool is_below_one(std::string_view s)
     return s.substr(0, point).find_first_not_of('0') == std::string_view::npos;
 }
 
+// Whether a plain decimal has no digit other than 0.
+bool is_zero(std::string_view s)
+{
+    return s.find_first_of("123456789") == std::string_view::npos;
+}
+
+// Streams in the classic locale read and write with a point whatever the desktop's locale, and
+// alike with every C++ library the program is built with.
+std::optional<double> read_decimal(std::string_view s)
+{
+    std::istringstream in{std::string(s)};
+    in.imbue(std::locale::classic());
+    double value = 0;
+    in >> value;
+    // A decimal too small for a double reads as 0 with some libraries and as a failure with
+    // others: both are a failure here.
+    if (in.fail() || !std::isfinite(value) || (value == 0 && !is_zero(s)))
+        return std::nullopt;
+    return value;
+}
+
+std::string write_decimal(double value, std::ios_base::fmtflags format, int precision)
+{
+    std::ostringstream out;
+    out.imbue(std::locale::classic());
+    out.setf(format, std::ios_base::floatfield);
+    out << std::setprecision(precision) << value;
+    return out.str();
+}
+
+// The shortest decimal that reads back as `value` (finite, above 0): its significant digits
+// and the power of ten of the first.
+std::pair<std::string, int> shortest_digits(double value)
+{
+    std::string text;
+    for (int precision = 0; precision <= 16; ++precision) {
+        text = write_decimal(value, std::ios_base::scientific, precision);
+        if (read_decimal(text) == value)
+            break;
+    }
+    const auto e = text.find('e');
+    std::string digits = text.substr(0, e);
+    std::erase(digits, '.');
+    return {digits, std::stoi(text.substr(e + 1))};
+}
+
+// The digits placed about a point, with the zeros the power of ten needs; a whole number in all
+// its digits.
+std::string fixed_form(double value, const std::string& digits, int power)
+{
+    const int n = static_cast<int>(digits.size());
+    if (power < 0)
+        return "0." + std::string(-power - 1, '0') + digits;
+    if (power >= n - 1)
+        return write_decimal(value, std::ios_base::fixed, 0);
+    return digits.substr(0, power + 1) + "." + digits.substr(power + 1);
+}
+
+// One digit before the point, and a signed exponent of at least two digits.
+std::string exponent_form(const std::string& digits, int power)
+{
+    std::string text = digits.substr(0, 1);
+    if (digits.size() > 1)
+        text += "." + digits.substr(1);
+    const std::string exponent = std::to_string(std::abs(power));
+    return text + (power < 0 ? "e-" : "e+") + (exponent.size() < 2 ? "0" : "") + exponent;
+}
+
 }  // namespace
 
 std::optional<double> parse_number(std::string_view text)
@@ -86,13 +157,12 @@ std::optional<double> parse_number(std::string_view text)
         return std::nullopt;
     if (s.front() == '+')
         s.remove_prefix(1);
-    double value = 0;
-    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
-    if (ec == std::errc::result_out_of_range && is_below_one(s))
+    const std::optional<double> value = read_decimal(s);
+    if (!value && is_below_one(s))
         return 0.0;  // too small for a double, such as 0.000...1: as near to 0 as can be
-    if (ec != std::errc() || end != s.data() + s.size() || !std::isfinite(value))
+    if (!value)
         return std::nullopt;
-    return value == 0 ? 0.0 : value;  // no negative zero
+    return *value == 0 ? 0.0 : *value;  // no negative zero
 }
 
 double to_number(std::string_view text)
@@ -125,15 +195,19 @@ std::string number_text(double value)
 {
     if (value == 0)
         return "0";
-    char buf[64];
-    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value);
-    std::string text(buf, ec == std::errc() ? end : buf);
-    // to_chars writes large whole numbers in exponent form; the text wants plain digits.
-    if (text.find('e') != std::string::npos && std::floor(value) == value && std::fabs(value) < 1e21) {
-        const auto [e2, ec2] = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed);
-        text.assign(buf, ec2 == std::errc() ? e2 : buf);
-    }
-    return text;
+    const std::string sign = std::signbit(value) ? "-" : "";
+    if (std::isnan(value))
+        return sign + "nan";
+    if (std::isinf(value))
+        return sign + "inf";
+    // A whole number below 10^21 is written in plain digits, all of them.
+    if (std::floor(value) == value && std::fabs(value) < 1e21)
+        return sign + write_decimal(std::fabs(value), std::ios_base::fixed, 0);
+    // Otherwise the shortest text that reads back as the value, with a point or an exponent,
+    // whichever is shorter (the point when both are as long).
+    const auto [digits, power] = shortest_digits(std::fabs(value));
+    const std::string fixed = fixed_form(std::fabs(value), digits, power), exponent = exponent_form(digits, power);
+    return sign + (fixed.size() <= exponent.size() ? fixed : exponent);
 }
 
 }  // namespace tesselka
