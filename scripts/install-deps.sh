@@ -4,9 +4,27 @@
 #
 #   scripts/install-deps.sh run       building and running the program
 #   scripts/install-deps.sh package   that, and making its Debian package
+#   scripts/install-deps.sh windows   building for Windows (scripts/windows.sh)
+#   scripts/install-deps.sh web       building for the browser (scripts/web.sh)
 #   scripts/install-deps.sh [test]    all of that, and the tools of the tests, the fuzzer and the
 #                                     benchmarks
+#   scripts/install-deps.sh source    lets apt fetch Debian's source packages (Qt's, for the
+#                                     Windows and browser builds)
 set -euo pipefail
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+
+# A deb-src line for the release's main archive, beside the deb lines apt already has.
+add_source_list() {
+  local list=/etc/apt/sources.list.d/tesselka-source.sources
+  [ -f "$list" ] && return 0
+  local codename
+  codename="$(. /etc/os-release && echo "$VERSION_CODENAME")"
+  printf 'Types: deb-src\nURIs: http://deb.debian.org/debian\nSuites: %s\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' \
+    "$codename" | $sudo tee "$list" >/dev/null
+  $sudo apt-get update -qq
+}
 
 run=(cmake g++ make pkg-config qt6-base-dev libgl-dev fonts-ipafont-gothic qt6-translations-l10n)
 package=(dpkg-dev file)
@@ -20,11 +38,19 @@ test=(
   at-spi2-core dbus-daemon orca
 )
 
+# Building for Windows and testing it under Wine; building for the browser and testing it in
+# Chromium. Both build Qt from Debian's source package (fetched by `source`).
+windows=(g++-mingw-w64-x86-64-posix ninja-build nsis wine64 xz-utils qt6-base-dev-tools)
+web=(emscripten nodejs ninja-build chromium xz-utils qt6-base-dev-tools)
+
 case "${1:-test}" in
   run) packages=("${run[@]}") ;;
   package) packages=("${run[@]}" "${package[@]}") ;;
-  test) packages=("${run[@]}" "${package[@]}" "${test[@]}") ;;
-  *) echo "usage: scripts/install-deps.sh [run|package|test]" >&2; exit 2 ;;
+  windows) packages=("${run[@]}" "${windows[@]}") ;;
+  web) packages=("${run[@]}" "${web[@]}") ;;
+  test) packages=("${run[@]}" "${package[@]}" "${test[@]}" "${windows[@]}" "${web[@]}") ;;
+  source) add_source_list; exit 0 ;;
+  *) echo "usage: scripts/install-deps.sh [run|package|windows|web|test|source]" >&2; exit 2 ;;
 esac
 
 missing=()
@@ -33,8 +59,6 @@ for p in "${packages[@]}"; do
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
-sudo=""
-[ "$(id -u)" -eq 0 ] || sudo="sudo"
 echo "Installing: ${missing[*]}" >&2
 $sudo apt-get update -qq
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -5,6 +5,7 @@
 #include "forms/error_report.h"
 #include "forms/fonts.h"
 #include "forms/picture.h"
+#include "forms/platform.h"
 #include "forms/zoom.h"
 #include "intro/start_view.h"
 #include "options.h"
@@ -86,6 +87,7 @@ run::MainWindow* hand_over(intro::StartView* intro)
 
 int run(int argc, char** argv)
 {
+    forms::prepare_platform();
     QApplication application(argc, argv);
     set_up(application);
     QString error;

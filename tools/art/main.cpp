@@ -1,7 +1,8 @@
 // tesselka_art OUTDIR
-// Writes the cup pictures 0.jpg..5.jpg and globe-N.png icons into OUTDIR.
+// Writes the cup pictures 0.jpg..5.jpg, the globe-N.png icons and globe.ico into OUTDIR.
 #include "cup_picture.h"
 #include "globe_icon.h"
+#include "icon_file.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -46,9 +47,14 @@ int main(int argc, char *argv[])
         const QImage picture = drawCupPicture(stage).convertToFormat(QImage::Format_RGB32);
         ok &= save(picture, out.filePath(QString("%1.jpg").arg(stage)), "jpeg", 90);
     }
+    QList<QImage> icons;
     for (int size : {16, 32, 48, 64, 128, 256}) {
-        const QImage icon = drawGlobeIcon(size).convertToFormat(QImage::Format_ARGB32);
-        ok &= save(icon, out.filePath(QString("globe-%1.png").arg(size)), "png", -1);
+        icons << drawGlobeIcon(size).convertToFormat(QImage::Format_ARGB32);
+        ok &= save(icons.last(), out.filePath(QString("globe-%1.png").arg(size)), "png", -1);
+    }
+    if (!save_icon_file(icons, out.filePath("globe.ico"))) {
+        std::fprintf(stderr, "tesselka_art: cannot write %s\n", qPrintable(out.filePath("globe.ico")));
+        ok = false;
     }
     return ok ? 0 : 1;
 }

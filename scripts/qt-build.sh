@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# Builds Qt's base module (6.4.2, from Debian's own source package) for another platform, once
+# per machine, into a cache folder outside the tree, and prints the folder it is installed in.
+#
+#   scripts/qt-build.sh windows   64-bit Windows with MinGW-w64, shared (Qt's DLLs are shipped
+#                                 beside the program, as the LGPL asks)
+#   scripts/qt-build.sh web       the browser with Emscripten, static and single-threaded
+#
+# Debian's own Qt (qt6-base-dev-tools, the same 6.4.2) gives the host tools. Only what Tesselka
+# uses is built: Core, Gui, Widgets, the platform plugin and the JPEG reader. The cache is
+# TESSELKA_CACHE (default ~/.cache/tesselka); a change to this script's settings builds anew.
+set -euo pipefail
+here="$(cd "$(dirname "$0")/.." && pwd)"
+target="${1:?usage: scripts/qt-build.sh windows|web}"
+cache="${TESSELKA_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/tesselka}"
+version=6.4.2
+
+# Both builds: no module, plugin or format that Tesselka does not use; Qt's own copies of the
+# image and text libraries, since neither platform has Debian's.
+common=(
+  -G Ninja -DCMAKE_BUILD_TYPE=Release
+  -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
+  -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF
+  -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_testlib=OFF
+  -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF
+  -DFEATURE_vulkan=OFF -DFEATURE_gif=OFF -DFEATURE_ico=OFF -DFEATURE_sessionmanager=OFF
+  -DFEATURE_system_zlib=OFF -DFEATURE_system_png=OFF -DFEATURE_system_jpeg=OFF
+  -DFEATURE_system_pcre2=OFF -DFEATURE_system_freetype=OFF -DFEATURE_system_harfbuzz=OFF
+  -DFEATURE_freetype=ON -DFEATURE_jpeg=ON -DFEATURE_png=ON
+  -DFEATURE_textmarkdownreader=OFF -DFEATURE_textmarkdownwriter=OFF -DFEATURE_textodfwriter=OFF
+)
+
+case "$target" in
+  windows)
+    # Tablet events need the wintab headers, which Debian's source leaves out; with OpenGL off,
+    # 6.4.2's Windows plugin does not compile with dynamic OpenGL. Without Direct2D (unused), its
+    # DirectWrite 3 font database is not built but still asked for. Text is drawn with FreeType.
+    settings=(
+      -DCMAKE_TOOLCHAIN_FILE="$here/cmake/toolchains/mingw-w64.cmake" -DBUILD_SHARED_LIBS=ON
+      -DINPUT_opengl=no -DFEATURE_tabletevent=OFF
+      -DFEATURE_direct2d=OFF -DFEATURE_directwrite3=OFF -DFEATURE_fontconfig=OFF
+    )
+    ;;
+  web)
+    emsdk="$("$here/scripts/emsdk-layout.sh")"
+    export EMSDK="$emsdk" NODE_PATH=/usr/share/nodejs
+    # Qt 6.4's browser compositor draws through QtOpenGL: OpenGL ES 2 and EGL stay on.
+    settings=(
+      -DCMAKE_TOOLCHAIN_FILE=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake
+      -DQT_QMAKE_TARGET_MKSPEC=wasm-emscripten -DBUILD_SHARED_LIBS=OFF -DFEATURE_thread=OFF
+      -DFEATURE_opengles2=ON -DFEATURE_egl=ON
+    )
+    # A static Qt links only what is used, but every widget still has to compile: these do not
+    # appear in Tesselka.
+    for widget in graphicsview graphicseffect mdiarea dockwidget calendarwidget datetimeedit dial \
+                  lcdnumber splashscreen undoview wizard fontdialog colordialog filedialog \
+                  progressdialog inputdialog errormessage keysequenceedit columnview \
+                  datawidgetmapper fontcombobox toolbox tablewidget treewidget tableview treeview; do
+      settings+=(-DFEATURE_$widget=OFF)
+    done
+    ;;
+  *) echo "usage: scripts/qt-build.sh windows|web" >&2; exit 2 ;;
+esac
+
+key="$(printf '%s\n' "$version" "${common[@]}" "${settings[@]}" | sed "s|$here|.|" | sha256sum | cut -c1-12)"
+prefix="$cache/qt-$version-$target-$key"
+if [ -f "$prefix/.built" ]; then echo "$prefix"; exit 0; fi
+
+# The source, fetched once through apt (a deb-src line for Debian's main archive is added).
+src="$cache/qtbase-$version"
+if [ ! -f "$src/CMakeLists.txt" ]; then
+  mkdir -p "$cache/download"
+  tarball="$cache/download/qt6-base_$version+dfsg.orig.tar.xz"
+  if [ ! -f "$tarball" ]; then
+    "$here/scripts/install-deps.sh" source >&2
+    (cd "$cache/download" && apt-get source --download-only qt6-base="$version"* >&2)
+  fi
+  rm -rf "$src.part" && mkdir -p "$src.part"
+  tar -xf "$tarball" -C "$src.part" --strip-components=1
+  mv "$src.part" "$src"
+fi
+
+build="$cache/build-$target-$key"
+started=$(date +%s)
+rm -rf "$build" "$prefix"
+cmake -S "$src" -B "$build" "${common[@]}" "${settings[@]}" -DCMAKE_INSTALL_PREFIX="$prefix" >"$cache/configure-$target.log" 2>&1 \
+  || { tail -40 "$cache/configure-$target.log" >&2; exit 1; }
+nice cmake --build "$build" -j2 >"$cache/build-$target.log" 2>&1 || { tail -40 "$cache/build-$target.log" >&2; exit 1; }
+cmake --install "$build" >/dev/null
+rm -rf "$build"
+echo "Qt $version for $target: built in $(( $(date +%s) - started )) s, $(du -sh "$prefix" | cut -f1) installed" >&2
+touch "$prefix/.built"
+echo "$prefix"

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Builds Tesselka for 64-bit Windows on this Debian machine, in build-windows/:
+#   tesselka-<version>-windows-x64.zip   a folder that runs where it is unpacked
+#   tesselka-<version>-setup.exe         the installer (NSIS)
+#   render-kit/                          the renderer with its DLLs, for the tests under Wine
+# Qt for Windows is built once per machine (scripts/qt-build.sh).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+. scripts/cross-build.sh
+scripts/install-deps.sh windows
+qt="$(scripts/qt-build.sh windows)"
+out=build-windows
+cross_build "$qt" "$out"
+
+name="tesselka-$(project_version)"
+stage="$out/stage/$name"
+rm -rf "$out/stage" "$out/render-kit" && mkdir -p "$stage"
+cmake --install "$out" --prefix "$stage" --strip >/dev/null
+cmake --install "$out" --prefix "$out/render-kit" --component render >/dev/null
+find "$stage" "$out/render-kit" -name '*.dll' -exec x86_64-w64-mingw32-strip --strip-unneeded {} +
+zip_folder "$out/stage" "$name" "$out/$name-windows-x64.zip"
+
+# The uninstaller removes what the installer put there and nothing else: the files, then the
+# folders, deepest first.
+(cd "$stage" && find . -type f | sed 's|^\./||; s|/|\\|g; s|.*|  Delete "$INSTDIR\\&"|'
+   find . -mindepth 1 -type d | sort -r | sed 's|^\./||; s|/|\\|g; s|.*|  RMDir "$INSTDIR\\&"|') \
+  >"$out/stage/uninstall-files.nsh"
+makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$(project_version)" -DSTAGE="$PWD/$stage" \
+  -DUNINSTALL_LIST="$PWD/$out/stage/uninstall-files.nsh" -DICON="$PWD/$out/globe.ico" \
+  -DOUTFILE="$PWD/$out/$name-setup.exe" data/windows/installer.nsi
+ls -l "$out/$name-windows-x64.zip" "$out/$name-setup.exe"

@@ -1,0 +1,31 @@
+#pragma once
+// What differs between the systems the program runs on. A desktop build compiles
+// platform_desktop.cpp with platform_linux.cpp or platform_windows.cpp; the browser build
+// compiles platform_web.cpp. Nothing else asks which system it is on.
+
+#include <QSize>
+
+#include <functional>
+
+class QDialog;
+
+namespace tesselka::forms {
+
+// Settings that must be made before the application object exists.
+void prepare_platform();
+
+// Shows a dialog modal to the whole program and runs `after` once it has been closed, then
+// deletes it. On a desktop the call returns only then; the browser can run no second event
+// loop, so there it returns at once.
+void show_modal(QDialog* dialog, std::function<void()> after = {});
+
+// Ends the program with `status`. The browser has no process to end: once no message is open
+// any more, its page says that the lesson has ended and offers to start again.
+void end_program(int status);
+
+// In the browser, the windows live in the page: they take the largest zoom step at which a
+// window of `largest` (as laid out) fits it, centred, and follow the page when it is resized.
+// On a desktop the windows keep the zoom they were given.
+void follow_page(QSize largest);
+
+}  // namespace tesselka::forms
