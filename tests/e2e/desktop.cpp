@@ -125,6 +125,20 @@ void Desktop::click(WindowId window, QPoint at)
     pause(150);  // let the program answer
 }
 
+void Desktop::hover(WindowId window, QPoint at)
+{
+    run(QStringLiteral("xdotool"), {QStringLiteral("mousemove"), QStringLiteral("--window"), hex(window),
+                                    QString::number(at.x()), QString::number(at.y())});
+    pause(300);
+}
+
+void Desktop::wheel_down(WindowId window, QPoint at)
+{
+    hover(window, at);
+    run(QStringLiteral("xdotool"), {QStringLiteral("click"), QStringLiteral("5")});
+    pause(300);
+}
+
 void Desktop::key(WindowId window, const QString& keys)
 {
     run(QStringLiteral("xdotool"), {QStringLiteral("windowactivate"), QStringLiteral("--sync"),

@@ -34,6 +34,9 @@ public:
 
     // Clicks at a point of the window's client area, in its pixels.
     static void click(WindowId window, QPoint at);
+    // Moves the mouse to a point of the window, then turns the wheel one notch towards the pupil.
+    static void hover(WindowId window, QPoint at);
+    static void wheel_down(WindowId window, QPoint at);
     // Presses keys (xdotool names: "Return", "ctrl+a", "Down") in the focused window.
     static void key(WindowId window, const QString& keys);
     static void type(WindowId window, const QString& text);

@@ -1,5 +1,7 @@
 #include "program.h"
 
+#include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QPainter>
 
@@ -13,6 +15,20 @@ void check(bool ok, const char* what)
 {
     if (!ok)
         throw std::runtime_error(what);
+}
+
+// The Windows build's folder as it is unpacked, less its pictures.
+void copy_without_pictures(const QString& from, const QString& to)
+{
+    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString file = it.next();
+        if (file.endsWith(QLatin1String(".jpg")))
+            continue;
+        const QString target = QDir(to).filePath(QDir(from).relativeFilePath(file));
+        check(QDir().mkpath(QFileInfo(target).path()) && QFile::copy(file, target),
+              "cannot copy the Windows build");
+    }
 }
 
 }  // namespace
@@ -35,11 +51,14 @@ int Program::stage_of(QColor color)
     return -1;
 }
 
-Program::Program()
+Program::Program() : windows_folder_(qEnvironmentVariable("TESSELKA_E2E_WINDOWS"))
 {
     check(bin_.isValid() && work_.isValid(), "no temporary folder");
-    check(QFile::copy(QStringLiteral(TESSELKA_EXE), bin_.filePath(QStringLiteral("tesselka"))),
-          "cannot copy the program");
+    if (windows_folder_.isEmpty())
+        check(QFile::copy(QStringLiteral(TESSELKA_EXE), bin_.filePath(QStringLiteral("tesselka"))),
+              "cannot copy the program");
+    else
+        copy_without_pictures(windows_folder_, bin_.path());
     for (int i = 0; i < 6; ++i) {
         QImage picture(140, 205, QImage::Format_RGB32);
         picture.fill(stage_color(i));
@@ -74,7 +93,11 @@ void Program::start(const QStringList& arguments)
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove(QStringLiteral("QT_QPA_PLATFORM"));  // a real window on the test's display
     process_.setProcessEnvironment(env);
-    process_.start(bin_.filePath(QStringLiteral("tesselka")), arguments);
+    if (windows_folder_.isEmpty())
+        process_.start(bin_.filePath(QStringLiteral("tesselka")), arguments);
+    else
+        process_.start(qEnvironmentVariable("TESSELKA_E2E_WINE", QStringLiteral("wine")),
+                       QStringList{bin_.filePath(QStringLiteral("tesselka.exe"))} + arguments);
     check(process_.waitForStarted(), "the program did not start");
 }
 

@@ -2,7 +2,8 @@
 // The real program for an end-to-end test: a copy of the executable in a folder of its own (so
 // that the only pictures it can find are the test's), started from a working folder that holds
 // six test-made pictures, each a flat colour with its number, so a screenshot tells which one
-// shows.
+// shows. Where TESSELKA_E2E_WINDOWS names the folder of the Windows build, that folder is copied
+// (without its pictures) and its tesselka.exe runs under Wine (TESSELKA_E2E_WINE).
 
 #include <QColor>
 #include <QImage>
@@ -17,6 +18,9 @@ public:
     ~Program();
 
     void remove_picture(int stage);
+    // How long a start may take before its first window shows: Wine starts its own processes
+    // first.
+    int start_timeout_ms() const { return windows_folder_.isEmpty() ? 10000 : 30000; }
     void start(const QStringList& arguments = {});
     // Waits for the program to end by itself; false if it is still running after `timeout_ms`.
     bool wait_exit(int timeout_ms = 5000);
@@ -30,6 +34,7 @@ public:
 
 private:
     QTemporaryDir bin_, work_;
+    const QString windows_folder_;
     QProcess process_;
 };
 
