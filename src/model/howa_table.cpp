@@ -28,10 +28,16 @@ std::int16_t HowaTable::operator()(int i) const
 int HowaTable::index_of(double temperature)
 {
     const double index = round_half_even(temperature + 10);
-    // Checked as a double, so that a huge or non-finite value never reaches the int conversion.
-    if (!(index >= 0 && index < kSize))
+    if (!covers(temperature))
         throw RuntimeError(ErrorCode::SubscriptOutOfRange, number_text(index));
     return static_cast<int>(index);
+}
+
+bool HowaTable::covers(double temperature)
+{
+    const double index = round_half_even(temperature + 10);
+    // Checked as a double, so that a huge or non-finite value never reaches the int conversion.
+    return index >= 0 && index < kSize;
 }
 
 }  // namespace tesselka::model

@@ -1,13 +1,15 @@
 // The simulation window as it stands when it is created, before its load runs.
 
+#include "chart.h"
 #include "colors.h"
-#include "layout_helpers.h"
 #include "main_view.h"
 
+#include "forms/layout_helpers.h"
 #include "forms/system_colors.h"
 
 namespace tesselka::screen {
 
+using forms::LabelLook;
 using forms::Shape;
 using Align = forms::Label::Align;
 namespace system_color = forms::system_color;
@@ -89,13 +91,13 @@ void MainView::lay_out_setting()
 void MainView::lay_out_chart()
 {
     graph = placed(new forms::PictureBox(this, forms::PictureBox::Border::none),
-                   {720, 840, 5040, 5200});
+                   {720, 840, 5040, chart::kBaseline});
     graph->set_fore_color(QColor(0, 0, 192));
     auto& c = graph->client();
     c.set_back_color(QColor(224, 224, 224));
 
     for (int i = 0; i < 4; ++i)
-        Line1.push_back(add_line(c, 1000 * (i + 1), 0, 1000 * (i + 1), 5200, kWhite, true));
+        Line1.push_back(add_line(c, 1000 * (i + 1), 0, 1000 * (i + 1), chart::kBaseline, kWhite, true));
     for (int i = 0; i < 5; ++i)
         Line2.push_back(add_line(c, 0, 4200 - 1000 * i, 5000, 4200 - 1000 * i, kWhite, true));
 

@@ -1,17 +1,14 @@
 #include "input_check.h"
 
-#include "model/howa_table.h"
-#include "model/numbers.h"
+#include "howa_table.h"
+#include "numbers.h"
 
-namespace tesselka::run {
+namespace tesselka::model {
 
 std::optional<double> accept_temperature(std::string_view text)
 {
     const auto value = parse_number(text);
-    if (!value)
-        return std::nullopt;
-    const double index = round_half_even(*value + 10);
-    if (index < 0 || index >= model::HowaTable::kSize)
+    if (!value || !HowaTable::covers(*value))
         return std::nullopt;
     return value;
 }
@@ -42,4 +39,4 @@ std::string rejection_message(Field field)
     return {};
 }
 
-}  // namespace tesselka::run
+}  // namespace tesselka::model
