@@ -16,15 +16,17 @@ namespace tesselka::forms {
 
 namespace {
 
-Container* container_of(QObject* object)
+// The container of a window, picture box or frame, with its role for a screen reader; no
+// container for any other object.
+std::pair<Container*, QAccessible::Role> container_of(QObject* object)
 {
     if (auto* f = dynamic_cast<Form*>(object))
-        return &f->client();
+        return {&f->client(), QAccessible::Window};
     if (auto* p = dynamic_cast<PictureBox*>(object))
-        return &p->client();
+        return {&p->client(), QAccessible::Graphic};
     if (auto* g = dynamic_cast<Frame*>(object))
-        return &g->client();
-    return nullptr;
+        return {&g->client(), QAccessible::Grouping};
+    return {nullptr, QAccessible::NoRole};
 }
 
 // A label, as a child of its container's accessible object.
@@ -38,7 +40,7 @@ public:
     }
     QRect rect() const override
     {
-        const Container* c = container_of(owner());
+        const Container* c = container_of(owner()).first;
         const QRect local = label_->bounds().translated(c ? c->client().topLeft() : QPoint());
         return QRect(owner()->mapToGlobal(local.topLeft()), local.size());
     }
@@ -105,7 +107,7 @@ private:
     std::vector<QAccessibleInterface*> labels() const
     {
         std::vector<QAccessibleInterface*> out;
-        Container* c = container_of(widget());
+        Container* c = container_of(widget()).first;
         if (!c)
             return out;
         std::vector<const Label*> shown;
@@ -155,13 +157,8 @@ QAccessibleInterface* factory(const QString&, QObject* object)
 {
     if (auto* list = dynamic_cast<ComboBox*>(object))
         return new ListAccessible(list);
-    if (!container_of(object))
-        return nullptr;
-    auto* widget = static_cast<QWidget*>(object);
-    const QAccessible::Role role = dynamic_cast<Form*>(object)         ? QAccessible::Window
-                                   : dynamic_cast<PictureBox*>(object) ? QAccessible::Graphic
-                                                                       : QAccessible::Grouping;
-    return new ContainerAccessible(widget, role);
+    const auto [container, role] = container_of(object);
+    return container ? new ContainerAccessible(static_cast<QWidget*>(object), role) : nullptr;
 }
 
 }  // namespace

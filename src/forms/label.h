@@ -30,7 +30,6 @@ public:
     void set_back_color(QColor color) { restyle(back_, color); }
     bool opaque() const { return opaque_; }
     void set_opaque(bool opaque) { restyle(opaque_, opaque); }
-    Align alignment() const { return align_; }
     void set_alignment(Align align) { restyle(align_, align); }
     bool border() const { return border_; }
     void set_border(bool border) { restyle(border_, border); }

@@ -17,7 +17,6 @@ public:
     explicit Shape(Container& container, Kind kind = Kind::rectangle);
 
     Kind kind() const { return kind_; }
-    QColor border_color() const { return border_; }
     void set_border_color(QColor color) { set(border_, color); }
     std::optional<QColor> fill_color() const { return fill_; }  // none: no fill
     void set_fill_color(std::optional<QColor> color) { set(fill_, color); }
