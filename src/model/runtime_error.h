@@ -7,11 +7,14 @@
 
 namespace tesselka {
 
+// The numbers are the classic run-time error numbers, which the report shows (「実行時エラー '53'」) so
+// that an error reads as teachers have always seen it; Internal stands for any failure that is none
+// of the others. In order of number.
 enum class ErrorCode {
     Overflow = 6,
     SubscriptOutOfRange = 9,
-    Internal = 51,
     TypeMismatch = 13,
+    Internal = 51,
     FileNotFound = 53,
     MissingMember = 340,
     InvalidPicture = 481,
