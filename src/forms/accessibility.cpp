@@ -16,8 +16,7 @@ namespace tesselka::forms {
 
 namespace {
 
-// The container of a window, picture box or frame, with its role for a screen reader; no
-// container for any other object.
+// The container of a window, picture box or frame, and its role for a screen reader.
 std::pair<Container*, QAccessible::Role> container_of(QObject* object)
 {
     if (auto* f = dynamic_cast<Form*>(object))
@@ -162,6 +161,15 @@ QAccessibleInterface* factory(const QString&, QObject* object)
 }
 
 }  // namespace
+
+std::vector<const Label*> Container::labels() const
+{
+    std::vector<const Label*> out;
+    for (const auto& control : controls_)
+        if (const auto* label = dynamic_cast<const Label*>(control.get()))
+            out.push_back(label);
+    return out;
+}
 
 void install_accessibility()
 {

@@ -7,9 +7,7 @@ namespace tesselka::forms {
 QString version_text()
 {
     return QStringLiteral("ver.%1.%2.%3")
-        .arg(TESSELKA_VERSION_MAJOR)
-        .arg(TESSELKA_VERSION_MINOR)
-        .arg(TESSELKA_VERSION_PATCH);
+        .arg(TESSELKA_VERSION_MAJOR).arg(TESSELKA_VERSION_MINOR).arg(TESSELKA_VERSION_PATCH);
 }
 
 QString legal_copyright()

@@ -1,6 +1,5 @@
 #include "container.h"
 
-#include "label.h"
 #include "twips.h"
 
 #include <QPainter>
@@ -75,15 +74,6 @@ void Container::draw_stroke(QImage& surface, const Stroke& stroke) const
     const qreal width = line_width(painter);
     painter.setPen(QPen(stroke.color, width));
     painter.drawLine(pixel_line(to_pixels(stroke.x1, stroke.y1), to_pixels(stroke.x2, stroke.y2), width));
-}
-
-std::vector<const Label*> Container::labels() const
-{
-    std::vector<const Label*> out;
-    for (const auto& control : controls_)
-        if (const auto* label = dynamic_cast<const Label*>(control.get()))
-            out.push_back(label);
-    return out;
 }
 
 int Container::stacking_index(const Control& control) const

@@ -1,13 +1,12 @@
 #include "control.h"
 
-#include "container.h"
 #include "twips.h"
 
 namespace tesselka::forms {
 
 void Control::repaint(const QRect& before) const
 {
-    container_.changed(visible_ ? before.united(bounds()) : before);
+    host_.changed(visible_ ? before.united(bounds()) : before);
 }
 
 void BoxControl::place(double left, double top, double width, double height)

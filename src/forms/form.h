@@ -2,9 +2,8 @@
 // A window of fixed size: a caption, a close box and no maximise or minimise button. Its client
 // area is the container of the light-weight controls that lie directly on it.
 //
-// The window follows the zoom: Ctrl with + / - / 0 or the wheel step it, F11 shows the window full
-// screen and F11 or Esc restores it. Its size is fixed at each zoom. The form places and paints
-// (form.cpp); zoom.cpp holds its zoom and full screen.
+// The window follows the zoom (that side of it is in zoom.cpp): Ctrl with + / - / 0 or the wheel
+// step it, F11 shows it full screen and F11 or Esc restores it. Its size is fixed at each zoom.
 
 #include "container.h"
 

@@ -16,7 +16,7 @@ class Label : public BoxControl {
 public:
     enum class Align { left, right, centre };
 
-    explicit Label(Container& container);
+    explicit Label(ControlHost& host);
     ~Label() override;
 
     const QString& caption() const { return caption_; }

@@ -7,8 +7,8 @@
 
 namespace tesselka::forms {
 
-Shape::Shape(Container& container, Kind kind)
-    : BoxControl(container), kind_(kind), border_(system_color::window_text())
+Shape::Shape(ControlHost& host, Kind kind)
+    : BoxControl(host), kind_(kind), border_(system_color::window_text())
 {
 }
 

@@ -14,7 +14,7 @@ class Shape : public BoxControl {
 public:
     enum class Kind { rectangle, oval, circle };
 
-    explicit Shape(Container& container, Kind kind = Kind::rectangle);
+    explicit Shape(ControlHost& host, Kind kind = Kind::rectangle);
 
     Kind kind() const { return kind_; }
     void set_border_color(QColor color) { set(border_, color); }

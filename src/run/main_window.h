@@ -47,7 +47,6 @@ private:
     void check_inputs();
 
     QString& accepted(model::Field field) { return accepted_[static_cast<int>(field)]; }
-
     std::array<QString, 3> accepted_;  // the last accepted text of each list, by its field
     Narration narration_{*this};
 };
