@@ -61,8 +61,12 @@ private:
 // that a row of scale labels a few pixels apart reads as one line.
 void in_reading_order(std::vector<const Label*>& labels)
 {
-    const auto top = [](const Label* a, const Label* b) { return a->bounds().top() < b->bounds().top(); };
-    const auto left = [](const Label* a, const Label* b) { return a->bounds().left() < b->bounds().left(); };
+    const auto top = [](const Label* a, const Label* b) {
+        return a->bounds().top() < b->bounds().top();
+    };
+    const auto left = [](const Label* a, const Label* b) {
+        return a->bounds().left() < b->bounds().left();
+    };
     std::stable_sort(labels.begin(), labels.end(), top);
     for (auto line = labels.begin(); line != labels.end();) {
         const QRect first = (*line)->bounds();
@@ -77,7 +81,8 @@ void in_reading_order(std::vector<const Label*>& labels)
 // A container: its child widgets as usual, then its visible labels.
 class ContainerAccessible : public QAccessibleWidget {
 public:
-    ContainerAccessible(QWidget* widget, QAccessible::Role role) : QAccessibleWidget(widget, role) {}
+    ContainerAccessible(QWidget* widget, QAccessible::Role role) : QAccessibleWidget(widget, role)
+    {}
 
     int childCount() const override
     {
@@ -171,9 +176,6 @@ std::vector<const Label*> Container::labels() const
     return out;
 }
 
-void install_accessibility()
-{
-    QAccessible::installFactory(factory);
-}
+void install_accessibility() { QAccessible::installFactory(factory); }
 
 }  // namespace tesselka::forms

@@ -56,8 +56,8 @@ const QImage& Container::surface() const
 {
     const qreal ratio = widget_.devicePixelRatioF();
     const QSize size = client().size() * ratio;
-    if (strokes_.empty() ||
-        (surface_zoom_ == zoom() && surface_.size() == size && surface_.devicePixelRatio() == ratio))
+    if (strokes_.empty() || (surface_zoom_ == zoom() && surface_.size() == size &&
+                             surface_.devicePixelRatio() == ratio))
         return surface_;
     surface_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
     surface_.setDevicePixelRatio(ratio);
@@ -73,7 +73,8 @@ void Container::draw_stroke(QImage& surface, const Stroke& stroke) const
     QPainter painter(&surface);
     const qreal width = line_width(painter);
     painter.setPen(QPen(stroke.color, width));
-    painter.drawLine(pixel_line(to_pixels(stroke.x1, stroke.y1), to_pixels(stroke.x2, stroke.y2), width));
+    painter.drawLine(
+        pixel_line(to_pixels(stroke.x1, stroke.y1), to_pixels(stroke.x2, stroke.y2), width));
 }
 
 int Container::stacking_index(const Control& control) const

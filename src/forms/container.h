@@ -21,7 +21,8 @@ class Container : public ControlHost {
 public:
     // `client_area` tells where the client area lies within the widget, in pixels.
     Container(QWidget& widget, std::function<QRect()> client_area)
-        : widget_(widget), client_area_(std::move(client_area)) {}
+        : widget_(widget), client_area_(std::move(client_area))
+    {}
 
     // Creates a light-weight control in front of those made before it; the container owns it.
     template <class T, class... Args>

@@ -17,9 +17,6 @@ void BoxControl::place(double left, double top, double width, double height)
     set_height(height);
 }
 
-QRect BoxControl::bounds() const
-{
-    return to_pixels(left_, top_, width_, height_);
-}
+QRect BoxControl::bounds() const { return to_pixels(left_, top_, width_, height_); }
 
 }  // namespace tesselka::forms

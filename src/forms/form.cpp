@@ -12,8 +12,7 @@
 namespace tesselka::forms {
 
 Form::Form(const QString& caption, double client_width, double client_height)
-    : QWidget(nullptr, kFixedWindow),
-      client_width_(client_width), client_height_(client_height)
+    : QWidget(nullptr, kFixedWindow), client_width_(client_width), client_height_(client_height)
 {
     setWindowTitle(caption);
     setFixedSize(client_size(zoom()));
@@ -28,10 +27,7 @@ QSize Form::client_size(double factor) const
             static_cast<int>(std::floor(client_height_ * scale + 0.5))};
 }
 
-QRect Form::client_rect() const
-{
-    return QRect(origin_, client_size(zoom()));
-}
+QRect Form::client_rect() const { return QRect(origin_, client_size(zoom())); }
 
 QPoint Form::client_origin_of(const QWidget* widget)
 {

@@ -35,8 +35,7 @@ QList<QTextLayout::FormatRange> blank_run_formats(const QString& text, const QFo
 
 Label::Label(ControlHost& host)
     : BoxControl(host), fore_(system_color::button_text()), back_(system_color::button_face())
-{
-}
+{}
 
 Label::~Label()
 {

@@ -32,8 +32,7 @@ inline QFont font_of(double points, bool bold = false)
     return points > 0 ? stored_font(points, bold) : ui_font();
 }
 
-inline Label& add_label(Container& c, Box b, const QString& caption,
-                               const LabelLook& look = {})
+inline Label& add_label(Container& c, Box b, const QString& caption, const LabelLook& look = {})
 {
     auto& label = c.add<Label>();
     label.place(b.left, b.top, b.width, b.height);
@@ -47,7 +46,7 @@ inline Label& add_label(Container& c, Box b, const QString& caption,
 }
 
 inline Shape& add_shape(Container& c, Shape::Kind kind, Box b,
-                               std::optional<QColor> fill = std::nullopt)
+                        std::optional<QColor> fill = std::nullopt)
 {
     auto& shape = c.add<Shape>(kind);
     shape.place(b.left, b.top, b.width, b.height);
@@ -56,7 +55,7 @@ inline Shape& add_shape(Container& c, Shape::Kind kind, Box b,
 }
 
 inline Line& add_line(Container& c, double x1, double y1, double x2, double y2,
-                             std::optional<QColor> color = std::nullopt, bool dotted = false)
+                      std::optional<QColor> color = std::nullopt, bool dotted = false)
 {
     auto& line = c.add<Line>();
     line.place(x1, y1, x2, y2);

@@ -9,8 +9,7 @@ namespace tesselka::forms {
 
 Shape::Shape(ControlHost& host, Kind kind)
     : BoxControl(host), kind_(kind), border_(system_color::window_text())
-{
-}
+{}
 
 QRect Shape::outline() const
 {

@@ -31,10 +31,7 @@ Timer::Timer(QObject* parent, int interval_ms) : QObject(parent)
     all_timers().push_back(this);
 }
 
-Timer::~Timer()
-{
-    std::erase(all_timers(), this);
-}
+Timer::~Timer() { std::erase(all_timers(), this); }
 
 void Timer::set_enabled(bool enabled)
 {

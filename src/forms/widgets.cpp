@@ -45,7 +45,8 @@ void OptionButton::set_tab_stop()
     const auto selected = std::find_if(options.begin(), options.end(),
                                        [](OptionButton* o) { return o->isChecked(); });
     for (OptionButton* option : options) {
-        const bool stop = selected != options.end() ? option == *selected : option == options.front();
+        const bool stop =
+            selected != options.end() ? option == *selected : option == options.front();
         option->setFocusPolicy(stop ? Qt::StrongFocus : Qt::ClickFocus);
     }
 }

@@ -23,10 +23,7 @@ const char* const kCaptions[] = {
 };
 
 // Page n shows the cup at stage n.
-QString picture_name(int page)
-{
-    return QString::fromStdString(model::cup_picture_file(page));
-}
+QString picture_name(int page) { return QString::fromStdString(model::cup_picture_file(page)); }
 
 }  // namespace
 
@@ -41,16 +38,18 @@ StartView::StartView() : Form(QStringLiteral("Tesselka(start)"), 5610, 4170)
         label.set_visible(i == 0);
         Label1.push_back(label);
     }
-    title = &add_label(c, {120, 120, 5535, 495}, QStringLiteral("コップに水滴が付くのは？"),
-                       {.points = 24, .bold = true, .fore = QColor(0, 0, 255), .transparent = true});
-    copyright = &add_label(c, {2520, 600, 3015, 255}, QStringLiteral("Copyright"),
-                           {.fore = forms::system_color::gray_text(), .align = forms::Label::Align::right});
+    title =
+        &add_label(c, {120, 120, 5535, 495}, QStringLiteral("コップに水滴が付くのは？"),
+                   {.points = 24, .bold = true, .fore = QColor(0, 0, 255), .transparent = true});
+    copyright =
+        &add_label(c, {2520, 600, 3015, 255}, QStringLiteral("Copyright"),
+                   {.fore = forms::system_color::gray_text(), .align = forms::Label::Align::right});
 
     Picture1 = new forms::PictureBox(this);
     Picture1->place(120, 720, 2175, 3135);
     Picture1->setAccessibleName(QStringLiteral("コップの絵"));
-    Command1 = placed(new forms::CommandButton(this, QStringLiteral("次へ")), {3960, 3600, 1095, 375},
-                      11.25, true);
+    Command1 = placed(new forms::CommandButton(this, QStringLiteral("次へ")),
+                      {3960, 3600, 1095, 375}, 11.25, true);
     Command1->setDefault(true);
     setFocusProxy(Command1);  // the keyboard focus is on "次へ" when the window opens
     Timer1 = new forms::Timer(this, 800);

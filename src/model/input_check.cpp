@@ -29,10 +29,8 @@ std::optional<double> accept(Field field, std::string_view text)
 std::string rejection_message(Field field)
 {
     switch (field) {
-    case Field::kion:
-        return "気温は -10 から 40 までの数で入力してください（単位 ℃）。";
-    case Field::situdo:
-        return "湿度は 0 から 100 までの数で入力してください（単位 ％）。";
+    case Field::kion: return "気温は -10 から 40 までの数で入力してください（単位 ℃）。";
+    case Field::situdo: return "湿度は 0 から 100 までの数で入力してください（単位 ％）。";
     case Field::t0:
         return "最初のコップの水温は -10 から 40 までの数で入力してください（単位 ℃）。";
     }

@@ -7,10 +7,7 @@ namespace tesselka::run {
 
 Narration::Narration(screen::MainView& view) : view_(view), announcer_(&view) {}
 
-QString Narration::temperature_text() const
-{
-    return view_.t1->caption() + QStringLiteral("℃");
-}
+QString Narration::temperature_text() const { return view_.t1->caption() + QStringLiteral("℃"); }
 
 void Narration::start_run()
 {
@@ -47,7 +44,8 @@ void Narration::restarted()
 
 void Narration::ended()
 {
-    announcer_.say(QStringLiteral("終わりました。水温を %1 にもどしました。").arg(temperature_text()));
+    announcer_.say(
+        QStringLiteral("終わりました。水温を %1 にもどしました。").arg(temperature_text()));
 }
 
 void Narration::whole_state()

@@ -11,10 +11,7 @@
 
 namespace tesselka::screen {
 
-QString grams(double amount)
-{
-    return QString::number(amount / 100.0, 'f', 2);
-}
+QString grams(double amount) { return QString::number(amount / 100.0, 'f', 2); }
 
 namespace {
 
@@ -54,10 +51,12 @@ void MainView::describe_for_screen_readers()
                        "空気中にある現在の水蒸気量 %3 g、入りきらずに水になった量 %4 g。")
             .arg(t, grams(air.howa_now), grams(air.vapor_now), grams(air.howa_gap)));
     Picture1->setAccessibleDescription(
-        QStringLiteral("1m³の空気の中に、水蒸気 %1 g、まだ入る水蒸気 %2 g、水滴 %3 g。丸 1 つが 1 g です。")
+        QStringLiteral(
+            "1m³の空気の中に、水蒸気 %1 g、まだ入る水蒸気 %2 g、水滴 %3 g。丸 1 つが 1 g です。")
             .arg(grams(air.vapor_now), grams(std::max(0.0, air.howa_now - air.vapor_now)),
                  grams(air.howa_gap)));
-    Picture2->setAccessibleDescription(QString::fromUtf8(kCupStages[model::cup_stage(air.howa_gap)]));
+    Picture2->setAccessibleDescription(
+        QString::fromUtf8(kCupStages[model::cup_stage(air.howa_gap)]));
 }
 
 }  // namespace tesselka::screen

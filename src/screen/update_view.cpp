@@ -28,15 +28,9 @@ void MainView::update_view()
     describe_for_screen_readers();
 }
 
-double MainView::water_temperature() const
-{
-    return to_number(t1->caption().toStdString());
-}
+double MainView::water_temperature() const { return to_number(t1->caption().toStdString()); }
 
-void MainView::update_model()
-{
-    air.step(howa_table, water_temperature());
-}
+void MainView::update_model() { air.step(howa_table, water_temperature()); }
 
 void MainView::place_thermometer()
 {
