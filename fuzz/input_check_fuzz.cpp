@@ -4,7 +4,7 @@
 // never as a negative zero.
 
 #include "reference_number.h"
-#include "run/input_check.h"
+#include "model/input_check.h"
 
 #include <cmath>
 #include <cstdint>
@@ -14,7 +14,7 @@
 
 namespace {
 
-using tesselka::run::Field;
+using tesselka::model::Field;
 
 [[noreturn]] void fail(const char* what, Field field, std::string_view text)
 {
@@ -31,7 +31,7 @@ using tesselka::run::Field;
 
 void check(Field field, std::string_view text)
 {
-    const auto got = tesselka::run::accept(field, text);
+    const auto got = tesselka::model::accept(field, text);
     const auto want = field == Field::situdo ? tesselka::reference::humidity(text)
                                              : tesselka::reference::temperature(text);
     if (got && !want)

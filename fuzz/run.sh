@@ -6,8 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${TESSELKA_FUZZ_SECONDS:-30}"
 
-cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DTESSELKA_TESTS=OFF -DTESSELKA_FUZZ=ON >/dev/null
+cmake --preset fuzz >/dev/null
 cmake --build build-fuzz -j2 --target input_check_fuzz
 
 mkdir -p build-fuzz/corpus build-fuzz/artifacts

@@ -31,7 +31,7 @@ if ! command -v valgrind >/dev/null; then
 fi
 
 echo "Building build-bench (Release) ..." >&2
-cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DTESSELKA_BENCH=ON -DTESSELKA_TESTS=OFF >/dev/null
+cmake --preset bench >/dev/null
 cmake --build build-bench -j2 --target tesselka_bench_report >/dev/null
 
 # Run from the build folder: the probes read the cup pictures drawn there.

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Configures and builds into build/ (two jobs: the machines have two cores).
+# Configures (the preset "dev": RelWithDebInfo in build/) and builds (two jobs: the machines have
+# two cores).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+cmake --preset dev "$@" >/dev/null
 cmake --build build -j2

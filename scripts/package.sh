@@ -11,7 +11,7 @@ scripts/install-deps.sh package
 eval "$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --export=sh)"
 export CXXFLAGS="$CPPFLAGS $CXXFLAGS"
 
-cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DTESSELKA_TESTS=OFF "$@" >/dev/null
+cmake --preset package "$@" >/dev/null
 cmake --build build-package -j2
 (cd build-package && cpack -G DEB)
 cp build-package/tesselka_*_amd64.deb .

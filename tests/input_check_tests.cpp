@@ -1,10 +1,10 @@
 // The check of typed input: exactly the numbers in range are accepted.
 
-#include "run/input_check.h"
+#include "model/input_check.h"
 
 #include <gtest/gtest.h>
 
-using namespace tesselka::run;
+using namespace tesselka::model;
 
 TEST(InputCheck, TemperaturesFromMinus10Point5To40Point5)
 {

@@ -3,6 +3,7 @@
 #include "window_fixture.h"
 
 #include "forms/picture.h"
+#include "model/cup.h"
 #include "screen/colors.h"
 
 #include <QDir>
@@ -117,7 +118,7 @@ TEST_F(DiagramTest, PictureBoundsBelongToTheLowerPicture)
         {801, "5.jpg"}, {4880, "5.jpg"},
     };
     for (const auto& r : rows)
-        EXPECT_EQ(screen::MainView::cup_picture_name(r.gap), r.name) << r.gap;
+        EXPECT_EQ(model::cup_picture_file(model::cup_stage(r.gap)), r.name) << r.gap;
 }
 
 TEST_F(DiagramTest, HotSaturatedAirShowsAllCircles)

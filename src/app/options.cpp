@@ -5,12 +5,6 @@
 
 namespace tesselka::app {
 
-namespace {
-
-constexpr int kMinZoom = 100, kMaxZoom = 300;  // per cent
-
-}  // namespace
-
 std::optional<Options> parse_options(const QCoreApplication& application, QString& error)
 {
     QCommandLineParser parser;

@@ -9,6 +9,9 @@ class QCoreApplication;
 
 namespace tesselka::app {
 
+// The zooms a window may be drawn at, in per cent.
+inline constexpr int kMinZoom = 100, kMaxZoom = 300;
+
 struct Options {
     double zoom = 1.0;  // 1 draws the windows as laid out
     bool full_screen = false;

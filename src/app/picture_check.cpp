@@ -1,6 +1,7 @@
 #include "picture_check.h"
 
 #include "forms/picture.h"
+#include "model/cup.h"
 #include "model/runtime_error.h"
 
 #include <QDir>
@@ -10,8 +11,8 @@ namespace tesselka::app {
 QStringList picture_problems()
 {
     QStringList problems;
-    for (int i = 0; i < 6; ++i) {
-        const QString name = QStringLiteral("%1.jpg").arg(i);
+    for (int stage = 0; stage < model::kCupStages; ++stage) {
+        const QString name = QString::fromStdString(model::cup_picture_file(stage));
         try {
             forms::load_picture(name);
         } catch (const RuntimeError& e) {

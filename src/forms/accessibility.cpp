@@ -16,15 +16,16 @@ namespace tesselka::forms {
 
 namespace {
 
-Container* container_of(QObject* object)
+// The container of a window, picture box or frame, and its role for a screen reader.
+std::pair<Container*, QAccessible::Role> container_of(QObject* object)
 {
     if (auto* f = dynamic_cast<Form*>(object))
-        return &f->client();
+        return {&f->client(), QAccessible::Window};
     if (auto* p = dynamic_cast<PictureBox*>(object))
-        return &p->client();
+        return {&p->client(), QAccessible::Graphic};
     if (auto* g = dynamic_cast<Frame*>(object))
-        return &g->client();
-    return nullptr;
+        return {&g->client(), QAccessible::Grouping};
+    return {nullptr, QAccessible::NoRole};
 }
 
 // A label, as a child of its container's accessible object.
@@ -38,7 +39,7 @@ public:
     }
     QRect rect() const override
     {
-        const Container* c = container_of(owner());
+        const Container* c = container_of(owner()).first;
         const QRect local = label_->bounds().translated(c ? c->client().topLeft() : QPoint());
         return QRect(owner()->mapToGlobal(local.topLeft()), local.size());
     }
@@ -60,8 +61,12 @@ private:
 // that a row of scale labels a few pixels apart reads as one line.
 void in_reading_order(std::vector<const Label*>& labels)
 {
-    const auto top = [](const Label* a, const Label* b) { return a->bounds().top() < b->bounds().top(); };
-    const auto left = [](const Label* a, const Label* b) { return a->bounds().left() < b->bounds().left(); };
+    const auto top = [](const Label* a, const Label* b) {
+        return a->bounds().top() < b->bounds().top();
+    };
+    const auto left = [](const Label* a, const Label* b) {
+        return a->bounds().left() < b->bounds().left();
+    };
     std::stable_sort(labels.begin(), labels.end(), top);
     for (auto line = labels.begin(); line != labels.end();) {
         const QRect first = (*line)->bounds();
@@ -76,7 +81,8 @@ void in_reading_order(std::vector<const Label*>& labels)
 // A container: its child widgets as usual, then its visible labels.
 class ContainerAccessible : public QAccessibleWidget {
 public:
-    ContainerAccessible(QWidget* widget, QAccessible::Role role) : QAccessibleWidget(widget, role) {}
+    ContainerAccessible(QWidget* widget, QAccessible::Role role) : QAccessibleWidget(widget, role)
+    {}
 
     int childCount() const override
     {
@@ -105,7 +111,7 @@ private:
     std::vector<QAccessibleInterface*> labels() const
     {
         std::vector<QAccessibleInterface*> out;
-        Container* c = container_of(widget());
+        Container* c = container_of(widget()).first;
         if (!c)
             return out;
         std::vector<const Label*> shown;
@@ -155,20 +161,21 @@ QAccessibleInterface* factory(const QString&, QObject* object)
 {
     if (auto* list = dynamic_cast<ComboBox*>(object))
         return new ListAccessible(list);
-    if (!container_of(object))
-        return nullptr;
-    auto* widget = static_cast<QWidget*>(object);
-    const QAccessible::Role role = dynamic_cast<Form*>(object)         ? QAccessible::Window
-                                   : dynamic_cast<PictureBox*>(object) ? QAccessible::Graphic
-                                                                       : QAccessible::Grouping;
-    return new ContainerAccessible(widget, role);
+    const auto [container, role] = container_of(object);
+    return container ? new ContainerAccessible(static_cast<QWidget*>(object), role) : nullptr;
 }
 
 }  // namespace
 
-void install_accessibility()
+std::vector<const Label*> Container::labels() const
 {
-    QAccessible::installFactory(factory);
+    std::vector<const Label*> out;
+    for (const auto& control : controls_)
+        if (const auto* label = dynamic_cast<const Label*>(control.get()))
+            out.push_back(label);
+    return out;
 }
+
+void install_accessibility() { QAccessible::installFactory(factory); }
 
 }  // namespace tesselka::forms

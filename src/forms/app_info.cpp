@@ -4,18 +4,14 @@
 
 namespace tesselka::forms {
 
-int version_major() { return TESSELKA_VERSION_MAJOR; }
-int version_minor() { return TESSELKA_VERSION_MINOR; }
-int version_revision() { return TESSELKA_VERSION_PATCH; }
-
 QString version_text()
 {
-    return QStringLiteral("ver.%1.%2.%3").arg(version_major()).arg(version_minor()).arg(version_revision());
+    return QStringLiteral("ver.%1.%2.%3")
+        .arg(TESSELKA_VERSION_MAJOR)
+        .arg(TESSELKA_VERSION_MINOR)
+        .arg(TESSELKA_VERSION_PATCH);
 }
 
-QString legal_copyright()
-{
-    return QStringLiteral(TESSELKA_COPYRIGHT);
-}
+QString legal_copyright() { return QStringLiteral(TESSELKA_COPYRIGHT); }
 
 }  // namespace tesselka::forms

@@ -5,9 +5,6 @@
 
 namespace tesselka::forms {
 
-int version_major();
-int version_minor();
-int version_revision();
 // "ver." and the three numbers: "ver.1.0.1".
 QString version_text();
 QString legal_copyright();

@@ -1,6 +1,5 @@
 #include "container.h"
 
-#include "label.h"
 #include "twips.h"
 
 #include <QPainter>
@@ -57,8 +56,8 @@ const QImage& Container::surface() const
 {
     const qreal ratio = widget_.devicePixelRatioF();
     const QSize size = client().size() * ratio;
-    if (strokes_.empty() ||
-        (surface_zoom_ == zoom() && surface_.size() == size && surface_.devicePixelRatio() == ratio))
+    if (strokes_.empty() || (surface_zoom_ == zoom() && surface_.size() == size &&
+                             surface_.devicePixelRatio() == ratio))
         return surface_;
     surface_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
     surface_.setDevicePixelRatio(ratio);
@@ -74,16 +73,8 @@ void Container::draw_stroke(QImage& surface, const Stroke& stroke) const
     QPainter painter(&surface);
     const qreal width = line_width(painter);
     painter.setPen(QPen(stroke.color, width));
-    painter.drawLine(pixel_line(to_pixels(stroke.x1, stroke.y1), to_pixels(stroke.x2, stroke.y2), width));
-}
-
-std::vector<const Label*> Container::labels() const
-{
-    std::vector<const Label*> out;
-    for (const auto& control : controls_)
-        if (const auto* label = dynamic_cast<const Label*>(control.get()))
-            out.push_back(label);
-    return out;
+    painter.drawLine(
+        pixel_line(to_pixels(stroke.x1, stroke.y1), to_pixels(stroke.x2, stroke.y2), width));
 }
 
 int Container::stacking_index(const Control& control) const

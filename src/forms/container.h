@@ -17,11 +17,12 @@ class QWidget;
 
 namespace tesselka::forms {
 
-class Container {
+class Container : public ControlHost {
 public:
     // `client_area` tells where the client area lies within the widget, in pixels.
     Container(QWidget& widget, std::function<QRect()> client_area)
-        : widget_(widget), client_area_(std::move(client_area)) {}
+        : widget_(widget), client_area_(std::move(client_area))
+    {}
 
     // Creates a light-weight control in front of those made before it; the container owns it.
     template <class T, class... Args>
@@ -52,7 +53,7 @@ public:
     // The client area within the widget, in pixels.
     QRect client() const { return client_area_(); }
 
-    // The labels, back-most first (for screen readers).
+    // The labels, back-most first, for screen readers (accessibility.cpp).
     std::vector<const class Label*> labels() const;
 
     // Stacking position (0 = back-most); for tests.
@@ -61,7 +62,7 @@ public:
     // Paints what lies in `dirty` (widget pixels); controls wholly outside it are skipped.
     void paint(QPainter& painter, const QRect& dirty) const;
     // Repaints the given client pixels.
-    void changed(const QRect& pixels) const;
+    void changed(const QRect& pixels) const override;
 
 private:
     struct Stroke {

@@ -1,13 +1,12 @@
 #include "control.h"
 
-#include "container.h"
 #include "twips.h"
 
 namespace tesselka::forms {
 
 void Control::repaint(const QRect& before) const
 {
-    container_.changed(visible_ ? before.united(bounds()) : before);
+    host_.changed(visible_ ? before.united(bounds()) : before);
 }
 
 void BoxControl::place(double left, double top, double width, double height)
@@ -18,9 +17,6 @@ void BoxControl::place(double left, double top, double width, double height)
     set_height(height);
 }
 
-QRect BoxControl::bounds() const
-{
-    return to_pixels(left_, top_, width_, height_);
-}
+QRect BoxControl::bounds() const { return to_pixels(left_, top_, width_, height_); }
 
 }  // namespace tesselka::forms

@@ -9,7 +9,14 @@ class QPainter;
 
 namespace tesselka::forms {
 
-class Container;
+// What controls lie on: their container (container.h), which repaints the pixels it is told of.
+class ControlHost {
+public:
+    virtual void changed(const QRect& pixels) const = 0;
+
+protected:
+    ~ControlHost() = default;
+};
 
 class Control {
 public:
@@ -26,7 +33,7 @@ public:
     virtual QRect bounds() const = 0;
 
 protected:
-    explicit Control(Container& container) : container_(container) {}
+    explicit Control(ControlHost& host) : host_(host) {}
 
     // Sets a property and asks the container to repaint where the control was and now is.
     template <class T, class V>
@@ -41,7 +48,7 @@ protected:
     void repaint(const QRect& before) const;
 
 private:
-    Container& container_;
+    ControlHost& host_;
     bool visible_ = true;
 };
 

@@ -1,12 +1,11 @@
 #include "error_report.h"
 
-#include "timer.h"
-
 #include <QApplication>
 #include <QMessageBox>
 
 #include <cstdio>
 #include <cstdlib>
+#include <vector>
 
 namespace tesselka::forms {
 namespace {
@@ -23,6 +22,12 @@ QString meaning(ErrorCode code)
     case ErrorCode::Internal: return QStringLiteral("内部エラーです。");
     }
     return {};
+}
+
+std::vector<std::function<void()>>& before_report_actions()
+{
+    static std::vector<std::function<void()>> actions;
+    return actions;
 }
 
 ReportDialog& report_dialog()
@@ -46,7 +51,8 @@ void report_and_end(const RuntimeError& error)
     reporting = true;
     // The message box waits for the pupil in an event loop of its own; nothing may run on
     // behind it.
-    Timer::stop_all();
+    for (const auto& action : before_report_actions())
+        action();
     report_dialog()(text);
     std::exit(EXIT_FAILURE);
 }
@@ -81,6 +87,11 @@ ErrorReporter set_error_reporter(ErrorReporter next)
     ErrorReporter before = std::move(reporter());
     reporter() = std::move(next);
     return before;
+}
+
+void before_report(std::function<void()> action)
+{
+    before_report_actions().push_back(std::move(action));
 }
 
 ReportDialog set_report_dialog(ReportDialog next)

@@ -26,6 +26,10 @@ ErrorReporter set_error_reporter(ErrorReporter reporter);
 using ReportDialog = std::function<void(const QString& text)>;
 ReportDialog set_report_dialog(ReportDialog dialog);
 
+// Adds a step the default report takes before its message shows, so that nothing runs on behind
+// the message box: the timers stop there.
+void before_report(std::function<void()> action);
+
 // Whether a message box can be seen: not on the offscreen platform, where nobody could close it.
 bool can_show_dialogs();
 

@@ -1,68 +1,23 @@
 #include "form.h"
 
-#include "fonts.h"
-#include "placed.h"
 #include "system_colors.h"
 #include "twips.h"
-#include "zoom.h"
 
-#include <QApplication>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QShortcut>
-#include <QWheelEvent>
 
-#include <algorithm>
 #include <cmath>
-#include <functional>
 
 namespace tesselka::forms {
 
-namespace {
-
-// A caption and a close box, and a size the user cannot change.
-constexpr Qt::WindowFlags kFixedWindow = Qt::Window | Qt::CustomizeWindowHint |
-                                         Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                                         Qt::MSWindowsFixedSizeDialogHint;
-
-}  // namespace
-
 Form::Form(const QString& caption, double client_width, double client_height)
-    : QWidget(nullptr, kFixedWindow),
-      client_width_(client_width), client_height_(client_height)
+    : QWidget(nullptr, kFixedWindow), client_width_(client_width), client_height_(client_height)
 {
     setWindowTitle(caption);
     setFixedSize(client_size(zoom()));
     client_.set_back_color(system_color::button_face());
     add_zoom_keys();
-}
-
-void Form::add_zoom_keys()
-{
-    auto add = [this](QList<QKeySequence> keys, std::function<void()> action) {
-        // A key named twice would be ambiguous, and Qt would then run neither.
-        std::sort(keys.begin(), keys.end());
-        keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
-        auto* shortcut = new QShortcut(this);
-        shortcut->setKeys(keys);
-        connect(shortcut, &QShortcut::activated, this, std::move(action));
-        return shortcut;
-    };
-    // A Japanese keyboard has '+' on Shift with ';', others on Shift with '='; Qt may be told
-    // of either key.
-    add(QKeySequence::keyBindings(QKeySequence::ZoomIn) +
-            QList<QKeySequence>{Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::SHIFT | Qt::Key_Plus,
-                                Qt::CTRL | Qt::Key_Semicolon, Qt::CTRL | Qt::SHIFT | Qt::Key_Semicolon,
-                                Qt::CTRL | Qt::Key_Equal},
-        [this] { zoom_in(); });
-    add(QKeySequence::keyBindings(QKeySequence::ZoomOut) +
-            QList<QKeySequence>{Qt::CTRL | Qt::Key_Minus},
-        [this] { zoom_out(); });
-    add({Qt::CTRL | Qt::Key_0}, [this] { zoom_reset(); });
-    add({Qt::Key_F11}, [this] { set_full_screen(!full_screen_); });
-    escape_ = add({Qt::Key_Escape}, [this] { set_full_screen(false); });
-    escape_->setEnabled(false);  // Esc is the windows' own outside full screen
 }
 
 QSize Form::client_size(double factor) const
@@ -72,124 +27,12 @@ QSize Form::client_size(double factor) const
             static_cast<int>(std::floor(client_height_ * scale + 0.5))};
 }
 
-QRect Form::client_rect() const
-{
-    return QRect(origin_, client_size(zoom()));
-}
+QRect Form::client_rect() const { return QRect(origin_, client_size(zoom())); }
 
 QPoint Form::client_origin_of(const QWidget* widget)
 {
     const auto* form = dynamic_cast<const Form*>(widget);
     return form ? form->origin_ : QPoint();
-}
-
-void Form::apply_zoom()
-{
-    zoom_applied_ = zoom();
-    // The windowed controls without a font of their own take the window's.
-    setFont(zoom() == 1.0 ? QFont() : zoomed(QApplication::font()));
-    const QSize client = client_size(zoom());
-    if (full_screen_) {
-        origin_ = QPoint((width() - client.width()) / 2, (height() - client.height()) / 2);
-    } else {
-        origin_ = QPoint();
-        setFixedSize(client);
-    }
-    for (QWidget* child : findChildren<QWidget*>())
-        if (auto* placed = dynamic_cast<Placed*>(child))
-            placed->rezoom();
-    update();
-}
-
-bool Form::fits_screen(double factor) const
-{
-    const QScreen* s = screen();
-    if (!s)
-        return true;
-    // The title bar and borders the window manager adds, once the window is shown.
-    const QSize decoration = frameGeometry().size() - size();
-    const QSize window = client_size(factor) + decoration;
-    const QSize room = s->availableGeometry().size();
-    return window.width() <= room.width() && window.height() <= room.height();
-}
-
-void Form::keep_on_screen()
-{
-    const QScreen* s = screen();
-    if (!s)
-        return;
-    const QRect room = s->availableGeometry();
-    const QRect frame = frameGeometry();
-    const int x = std::clamp(frame.left(), room.left(), std::max(room.left(), room.right() - frame.width() + 1));
-    const int y = std::clamp(frame.top(), room.top(), std::max(room.top(), room.bottom() - frame.height() + 1));
-    if (QPoint(x, y) != frame.topLeft())
-        move(x, y);
-}
-
-void Form::zoom_in()
-{
-    const double next = next_zoom_step(zoom(), true);
-    if (full_screen_ || next == zoom() || !fits_screen(next))
-        return;
-    zoom_windows(next);
-    keep_on_screen();
-}
-
-void Form::zoom_out()
-{
-    if (full_screen_)
-        return;
-    zoom_windows(next_zoom_step(zoom(), false));
-}
-
-void Form::zoom_reset()
-{
-    if (!full_screen_)
-        zoom_windows(1.0);
-}
-
-void Form::set_full_screen(bool on)
-{
-    if (on == full_screen_)
-        return;
-    full_screen_ = on;
-    escape_->setEnabled(on);
-    // Window managers let only a window that may be resized and maximised fill the screen.
-    setWindowFlags(on ? Qt::Window : kFixedWindow);
-    if (on) {
-        zoom_before_full_screen_ = zoom();
-        setMinimumSize(0, 0);
-        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        showFullScreen();  // the zoom follows in resizeEvent
-    } else {
-        zoom_windows(zoom_before_full_screen_);
-        center_on_screen();
-        showNormal();
-    }
-}
-
-void Form::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    if (!full_screen_)
-        return;
-    const QSize laid_out = client_size(1.0);
-    zoom_windows(std::min(double(width()) / laid_out.width(), double(height()) / laid_out.height()));
-}
-
-void Form::wheelEvent(QWheelEvent* event)
-{
-    if (!(event->modifiers() & Qt::ControlModifier)) {
-        event->ignore();
-        return;
-    }
-    // A step for each notch of the wheel (15 degrees); a touch pad's smaller turns add up.
-    wheel_ += event->angleDelta().y();
-    for (; wheel_ >= 120; wheel_ -= 120)
-        zoom_in();
-    for (; wheel_ <= -120; wheel_ += 120)
-        zoom_out();
-    event->accept();
 }
 
 bool Form::event(QEvent* event)

@@ -2,8 +2,8 @@
 // A window of fixed size: a caption, a close box and no maximise or minimise button. Its client
 // area is the container of the light-weight controls that lie directly on it.
 //
-// The window follows the zoom (zoom.h): Ctrl with + / - / 0 or the wheel step it, F11 shows the
-// window full screen and F11 or Esc restores it. Its size is fixed at each zoom.
+// The window follows the zoom (that side of it is in zoom.cpp): Ctrl with + / - / 0 or the wheel
+// step it, F11 shows it full screen and F11 or Esc restores it. Its size is fixed at each zoom.
 
 #include "container.h"
 
@@ -48,10 +48,16 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
-    void add_zoom_keys();
+    // A caption and a close box, and a size the user cannot change.
+    static constexpr Qt::WindowFlags kFixedWindow =
+        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+        Qt::MSWindowsFixedSizeDialogHint;
+
     // The client area's size at a zoom.
     QSize client_size(double zoom) const;
     QRect client_rect() const;
+
+    void add_zoom_keys();
     bool fits_screen(double zoom) const;
     void keep_on_screen();
 

@@ -33,10 +33,9 @@ QList<QTextLayout::FormatRange> blank_run_formats(const QString& text, const QFo
 
 }  // namespace
 
-Label::Label(Container& container)
-    : BoxControl(container), fore_(system_color::button_text()), back_(system_color::button_face())
-{
-}
+Label::Label(ControlHost& host)
+    : BoxControl(host), fore_(system_color::button_text()), back_(system_color::button_face())
+{}
 
 Label::~Label()
 {

@@ -16,7 +16,7 @@ class Label : public BoxControl {
 public:
     enum class Align { left, right, centre };
 
-    explicit Label(Container& container);
+    explicit Label(ControlHost& host);
     ~Label() override;
 
     const QString& caption() const { return caption_; }
@@ -30,7 +30,6 @@ public:
     void set_back_color(QColor color) { restyle(back_, color); }
     bool opaque() const { return opaque_; }
     void set_opaque(bool opaque) { restyle(opaque_, opaque); }
-    Align alignment() const { return align_; }
     void set_alignment(Align align) { restyle(align_, align); }
     bool border() const { return border_; }
     void set_border(bool border) { restyle(border_, border); }

@@ -9,7 +9,7 @@
 
 namespace tesselka::forms {
 
-Line::Line(Container& container) : Control(container), color_(system_color::window_text()) {}
+Line::Line(ControlHost& host) : Control(host), color_(system_color::window_text()) {}
 
 void Line::place(double x1, double y1, double x2, double y2)
 {

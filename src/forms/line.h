@@ -9,7 +9,7 @@ namespace tesselka::forms {
 // A 1-pixel line from (X1, Y1) to (X2, Y2), solid or dotted.
 class Line : public Control {
 public:
-    explicit Line(Container& container);
+    explicit Line(ControlHost& host);
 
     float x1() const { return x1_; }
     float y1() const { return y1_; }

@@ -7,10 +7,9 @@
 
 namespace tesselka::forms {
 
-Shape::Shape(Container& container, Kind kind)
-    : BoxControl(container), kind_(kind), border_(system_color::window_text())
-{
-}
+Shape::Shape(ControlHost& host, Kind kind)
+    : BoxControl(host), kind_(kind), border_(system_color::window_text())
+{}
 
 QRect Shape::outline() const
 {

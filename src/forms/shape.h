@@ -14,10 +14,9 @@ class Shape : public BoxControl {
 public:
     enum class Kind { rectangle, oval, circle };
 
-    explicit Shape(Container& container, Kind kind = Kind::rectangle);
+    explicit Shape(ControlHost& host, Kind kind = Kind::rectangle);
 
     Kind kind() const { return kind_; }
-    QColor border_color() const { return border_; }
     void set_border_color(QColor color) { set(border_, color); }
     std::optional<QColor> fill_color() const { return fill_; }  // none: no fill
     void set_fill_color(std::optional<QColor> color) { set(fill_, color); }

@@ -8,9 +8,16 @@ namespace tesselka::forms {
 
 namespace {
 
+// Every timer of the program. The error report stops them all before its message shows.
 std::vector<Timer*>& all_timers()
 {
-    static std::vector<Timer*> timers;
+    static std::vector<Timer*> timers = [] {
+        before_report([] {
+            for (Timer* timer : all_timers())
+                timer->set_enabled(false);
+        });
+        return std::vector<Timer*>();
+    }();
     return timers;
 }
 
@@ -24,16 +31,7 @@ Timer::Timer(QObject* parent, int interval_ms) : QObject(parent)
     all_timers().push_back(this);
 }
 
-Timer::~Timer()
-{
-    std::erase(all_timers(), this);
-}
-
-void Timer::stop_all()
-{
-    for (Timer* timer : all_timers())
-        timer->set_enabled(false);
-}
+Timer::~Timer() { std::erase(all_timers(), this); }
 
 void Timer::set_enabled(bool enabled)
 {

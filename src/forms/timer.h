@@ -25,9 +25,6 @@ public:
     // Runs the handler as a tick would; tests drive the timer with it.
     void fire();
 
-    // Stops every timer of the program, as the error report does before it shows.
-    static void stop_all();
-
 private:
     QTimer timer_;
     std::function<void()> handler_;

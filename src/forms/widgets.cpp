@@ -45,7 +45,8 @@ void OptionButton::set_tab_stop()
     const auto selected = std::find_if(options.begin(), options.end(),
                                        [](OptionButton* o) { return o->isChecked(); });
     for (OptionButton* option : options) {
-        const bool stop = selected != options.end() ? option == *selected : option == options.front();
+        const bool stop =
+            selected != options.end() ? option == *selected : option == options.front();
         option->setFocusPolicy(stop ? Qt::StrongFocus : Qt::ClickFocus);
     }
 }
@@ -90,8 +91,8 @@ ComboBox::ComboBox(QWidget* parent, const QStringList& items, const QString& tex
 
 void ComboBox::fit_text()
 {
-    // What the field shows of its text, less Qt's own margins and a pixel for the cursor, so
-    // that the text never scrolls out of sight.
+    // What the field shows of its text, less Qt's own margins (2 pixels each side) and a pixel
+    // for the cursor, so that the text never scrolls out of sight.
     QLineEdit* edit = lineEdit();
     const QMargins margins = edit->textMargins();
     const int room = edit->contentsRect().width() - margins.left() - margins.right() - 4 - 1;
@@ -100,7 +101,7 @@ void ComboBox::fit_text()
     // A value a little wider than the field ("-10.5") is set narrower rather than cut off; a
     // text far wider than any value scrolls as in any text field.
     const int needed = QFontMetrics(fitted).horizontalAdvance(text);
-    if (needed > room && needed * 6 <= room * 10) {
+    if (needed > room && needed * 6 <= room * 10) {  // down to 60 % of the font's width
         int stretch = 100 * room / needed;
         fitted.setStretch(stretch);
         // Advances round to whole pixels: step down until it really fits.

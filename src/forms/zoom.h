@@ -1,7 +1,8 @@
 #pragma once
 // The zoom of the windows, for a projector in a classroom: steps a teacher moves through, and
 // the change that lays every open window out again. The scale itself lives with the twips
-// mapping (twips.h).
+// mapping (twips.h); zoom.cpp also holds the windows' side of it, Form's zoom keys, wheel and
+// full screen.
 
 #include <array>
 

@@ -2,9 +2,10 @@
 
 #include "forms/app_info.h"
 #include "forms/error_report.h"
-#include "forms/fonts.h"
+#include "forms/layout_helpers.h"
 #include "forms/picture.h"
 #include "forms/system_colors.h"
+#include "model/cup.h"
 
 #include <QCloseEvent>
 
@@ -21,10 +22,8 @@ const char* const kCaptions[] = {
     "どのようにして水滴がついたのでしょう。",
 };
 
-QString picture_name(int page)
-{
-    return QStringLiteral("%1.jpg").arg(page);
-}
+// Page n shows the cup at stage n.
+QString picture_name(int page) { return QString::fromStdString(model::cup_picture_file(page)); }
 
 }  // namespace
 
@@ -33,33 +32,24 @@ StartView::StartView() : Form(QStringLiteral("Tesselka(start)"), 5610, 4170)
     auto& c = client();
     // Created back-most first: the captions, then the title, then the copyright line.
     for (int i = 0; i < 6; ++i) {
-        auto& label = c.add<forms::Label>();
         // The two questions are two lines high; the last one stands a little apart.
-        label.place(2760, i < 5 ? 1080 + 360 * i : 3120, 2535, i < 4 ? 255 : 375);
-        label.set_caption(QString::fromUtf8(kCaptions[i]));
-        label.set_font(forms::ui_font());
+        const forms::Box box{2760, i < 5 ? 1080 + 360.0 * i : 3120, 2535, i < 4 ? 255.0 : 375};
+        auto& label = add_label(c, box, QString::fromUtf8(kCaptions[i]));
         label.set_visible(i == 0);
         Label1.push_back(label);
     }
-    title = &c.add<forms::Label>();
-    title->place(120, 120, 5535, 495);
-    title->set_caption(QStringLiteral("コップに水滴が付くのは？"));
-    title->set_font(forms::stored_font(24, true));
-    title->set_fore_color(QColor(0, 0, 255));
-    title->set_opaque(false);
-    copyright = &c.add<forms::Label>();
-    copyright->place(2520, 600, 3015, 255);
-    copyright->set_caption(QStringLiteral("Copyright"));
-    copyright->set_font(forms::ui_font());
-    copyright->set_fore_color(forms::system_color::gray_text());
-    copyright->set_alignment(forms::Label::Align::right);
+    title =
+        &add_label(c, {120, 120, 5535, 495}, QStringLiteral("コップに水滴が付くのは？"),
+                   {.points = 24, .bold = true, .fore = QColor(0, 0, 255), .transparent = true});
+    copyright =
+        &add_label(c, {2520, 600, 3015, 255}, QStringLiteral("Copyright"),
+                   {.fore = forms::system_color::gray_text(), .align = forms::Label::Align::right});
 
     Picture1 = new forms::PictureBox(this);
     Picture1->place(120, 720, 2175, 3135);
     Picture1->setAccessibleName(QStringLiteral("コップの絵"));
-    Command1 = new forms::CommandButton(this, QStringLiteral("次へ"));
-    Command1->place(3960, 3600, 1095, 375);
-    Command1->setFont(forms::stored_font(11.25, true));
+    Command1 = placed(new forms::CommandButton(this, QStringLiteral("次へ")),
+                      {3960, 3600, 1095, 375}, 11.25, true);
     Command1->setDefault(true);
     setFocusProxy(Command1);  // the keyboard focus is on "次へ" when the window opens
     Timer1 = new forms::Timer(this, 800);

@@ -11,7 +11,7 @@ void HowaTable::fill()
 {
     // g/m3 x 10 from -10 to 40 degrees C. The leading 24 is a spare and is never read.
     static constexpr std::array<int, kSize + 1> kTenths = {
-        24,  24,  25,  27,  29,  32,  34,  37,  39,  42,  45,  48,  52,  56,  59,  64,  68, 73,
+        24,  24,  25,  27,  29,  32,  34,  37,  39,  42,  45,  48,  52,  56,  59,  64,  68,  73,
         78,  83,  88,  94,  100, 107, 114, 121, 128, 136, 145, 154, 162, 172, 183, 194, 206, 218,
         231, 244, 258, 272, 288, 304, 321, 338, 357, 376, 396, 418, 440, 463, 487, 512};
     for (int i = 0; i < kSize; ++i)
@@ -28,10 +28,16 @@ std::int16_t HowaTable::operator()(int i) const
 int HowaTable::index_of(double temperature)
 {
     const double index = round_half_even(temperature + 10);
-    // Checked as a double, so that a huge or non-finite value never reaches the int conversion.
-    if (!(index >= 0 && index < kSize))
+    if (!covers(temperature))
         throw RuntimeError(ErrorCode::SubscriptOutOfRange, number_text(index));
     return static_cast<int>(index);
+}
+
+bool HowaTable::covers(double temperature)
+{
+    const double index = round_half_even(temperature + 10);
+    // Checked as a double, so that a huge or non-finite value never reaches the int conversion.
+    return index >= 0 && index < kSize;
 }
 
 }  // namespace tesselka::model

@@ -21,6 +21,8 @@ public:
 
     // Temperature to index: t + 10 rounded half to even, checked to lie in 0..50.
     static int index_of(double temperature);
+    // Whether index_of takes the temperature: from -10.5 to 40.5 (halves round to even).
+    static bool covers(double temperature);
 
     // The saturated amount at a temperature, through index_of.
     std::int16_t at_temperature(double temperature) const { return (*this)(index_of(temperature)); }

@@ -1,16 +1,17 @@
 #include "main_window.h"
 
-#include "input_check.h"
-
 #include "forms/app_info.h"
 #include "forms/error_report.h"
 #include "forms/picture.h"
+#include "model/cup.h"
 #include "model/numbers.h"
 
 #include <QMessageBox>
 #include <QShortcut>
 
 namespace tesselka::run {
+
+using model::Field;
 
 namespace {
 
@@ -31,9 +32,7 @@ double number_of(const forms::ComboBox* list)
 
 MainWindow::MainWindow()
 {
-    accepted_[0] = kion->text();
-    accepted_[1] = situdo->text();
-    accepted_[2] = t0->text();
+    accepted_ = {kion->text(), situdo->text(), t0->text()};
     connect_events();
     setAccessibleDescription(
         QStringLiteral("F1 キーで、今の水温、水蒸気量、空気とコップのようすを読み上げます。"));
@@ -74,7 +73,8 @@ void MainWindow::load()
     howa_table.fill();
     draw_chart_background();
     hide_circles();
-    Picture2->client().set_picture(forms::load_picture(QStringLiteral("0.jpg")));
+    Picture2->client().set_picture(
+        forms::load_picture(QString::fromStdString(model::cup_picture_file(0))));
     reset_run();
     update_view();
 }
@@ -87,7 +87,7 @@ void MainWindow::reset_run()
     air.reset(howa_table, number_of(kion), number_of(situdo), number_of(t0));
     update_view();
     Timer1->set_enabled(false);  // after a reset the timer is always stopped
-    narration_.remember();
+    narration_.start_run();
 }
 
 void MainWindow::check_inputs()
@@ -95,16 +95,15 @@ void MainWindow::check_inputs()
     const std::pair<forms::ComboBox*, Field> lists[] = {
         {kion, Field::kion}, {situdo, Field::situdo}, {t0, Field::t0}};
     QStringList messages;
-    for (int i = 0; i < 3; ++i) {
-        auto [list, field] = lists[i];
+    for (auto [list, field] : lists) {
         if (const auto value = accept(field, list->text().toStdString())) {
             // Written back plainly, so " ２５ " runs and shows as "25".
-            accepted_[i] = QString::fromStdString(number_text(*value));
+            accepted(field) = QString::fromStdString(number_text(*value));
         } else {
             messages << QString::fromStdString(rejection_message(field));
         }
-        if (list->text() != accepted_[i])
-            list->set_text(accepted_[i]);
+        if (list->text() != accepted(field))
+            list->set_text(accepted(field));
     }
     if (!messages.isEmpty())
         message_function()(this, messages.join('\n'));
@@ -112,7 +111,7 @@ void MainWindow::check_inputs()
 
 void MainWindow::Timer1_Timer()
 {
-    const double t = to_number(t1->caption().toStdString());
+    const double t = water_temperature();
     if (t < -9) {
         // The run is over: back to the start, stopped.
         Timer1->set_enabled(false);

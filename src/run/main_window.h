@@ -8,8 +8,10 @@
 
 #include "narration.h"
 
+#include "model/input_check.h"
 #include "screen/main_view.h"
 
+#include <array>
 #include <functional>
 
 namespace tesselka::run {
@@ -44,7 +46,8 @@ private:
     // Puts back the last accepted text of every list whose typed text is no number in range.
     void check_inputs();
 
-    QString accepted_[3];  // kion, situdo, t0
+    QString& accepted(model::Field field) { return accepted_[static_cast<int>(field)]; }
+    std::array<QString, 3> accepted_;  // the last accepted text of each list, by its field
     Narration narration_{*this};
 };
 

@@ -1,68 +1,58 @@
 #include "narration.h"
 
+#include "model/cup.h"
 #include "screen/main_view.h"
 
 namespace tesselka::run {
 
-namespace {
+Narration::Narration(screen::MainView& view) : view_(view), announcer_(&view) {}
 
-QString description_of(const QWidget* widget)
-{
-    return widget->accessibleDescription();
-}
+QString Narration::temperature_text() const { return view_.t1->caption() + QStringLiteral("℃"); }
 
-}  // namespace
-
-Narration::Narration(screen::MainView& view) : view_(view), announcer_(&view)
-{
-}
-
-QString Narration::water() const
-{
-    return view_.t1->caption() + QStringLiteral("℃");
-}
-
-void Narration::remember()
+void Narration::start_run()
 {
     condensing_ = view_.air.howa_gap > 0;
-    cup_ = screen::MainView::cup_picture_name(view_.air.howa_gap);
+    cup_stage_ = model::cup_stage(view_.air.howa_gap);
 }
 
 void Narration::tick()
 {
     const bool condensing = view_.air.howa_gap > 0;
-    const QString cup = screen::MainView::cup_picture_name(view_.air.howa_gap);
+    const int cup_stage = model::cup_stage(view_.air.howa_gap);
     if (condensing && !condensing_) {
         announcer_.say(QStringLiteral("%1。水滴がつき始めました。水になった量 %2 g")
-                           .arg(water(), QString::number(view_.air.howa_gap / 100.0, 'f', 2)));
-    } else if (cup != cup_) {
-        announcer_.say(water() + QStringLiteral("。") + description_of(view_.Picture2));
+                           .arg(temperature_text(), screen::grams(view_.air.howa_gap)));
+    } else if (cup_stage != cup_stage_) {
+        announcer_.say(temperature_text() + QStringLiteral("。") +
+                       view_.Picture2->accessibleDescription());
     } else {
-        announcer_.say(water());
+        announcer_.say(temperature_text());
     }
     condensing_ = condensing;
-    cup_ = cup;
+    cup_stage_ = cup_stage;
 }
 
 void Narration::stopped()
 {
-    announcer_.say(QStringLiteral("停止しました。水温 %1").arg(water()));
+    announcer_.say(QStringLiteral("停止しました。水温 %1").arg(temperature_text()));
 }
 
 void Narration::restarted()
 {
-    announcer_.say(QStringLiteral("はじめからやり直します。水温 %1").arg(water()));
+    announcer_.say(QStringLiteral("はじめからやり直します。水温 %1").arg(temperature_text()));
 }
 
 void Narration::ended()
 {
-    announcer_.say(QStringLiteral("終わりました。水温を %1 にもどしました。").arg(water()));
+    announcer_.say(
+        QStringLiteral("終わりました。水温を %1 にもどしました。").arg(temperature_text()));
 }
 
 void Narration::whole_state()
 {
-    announcer_.say(description_of(view_.graph) + description_of(view_.Picture1) +
-                   description_of(view_.Picture2));
+    // The descriptions the window gave its chart, air diagram and cup at the last redraw.
+    announcer_.say(view_.graph->accessibleDescription() + view_.Picture1->accessibleDescription() +
+                   view_.Picture2->accessibleDescription());
 }
 
 }  // namespace tesselka::run

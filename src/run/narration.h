@@ -18,7 +18,7 @@ public:
     explicit Narration(screen::MainView& view);
 
     // Takes the present state as the start of a run, at every reset; says nothing.
-    void remember();
+    void start_run();
     // After a cooling tick.
     void tick();
     void stopped();
@@ -29,12 +29,13 @@ public:
     void whole_state();
 
 private:
-    QString water() const;
+    // The water temperature as said: "29℃".
+    QString temperature_text() const;
 
     screen::MainView& view_;
     forms::Announcer announcer_;
     bool condensing_ = false;
-    QString cup_;  // the cup picture's file
+    int cup_stage_ = 0;
 };
 
 }  // namespace tesselka::run

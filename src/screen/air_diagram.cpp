@@ -1,4 +1,5 @@
-// The air diagram and the cup picture, the last two steps of the redraw.
+// The air diagram and the cup picture: the redraw's steps after the bars, before the window is
+// described for screen readers.
 //
 // Each circle in the cube is one gram of water in one cubic metre of air (100 amount units).
 // Counting from circle 0 with both ends included, a part of x units shows as Int(x / 100) + 1
@@ -8,6 +9,7 @@
 #include "main_view.h"
 
 #include "forms/picture.h"
+#include "model/cup.h"
 #include "model/numbers.h"
 
 #include <cmath>
@@ -45,17 +47,11 @@ void MainView::draw_air_diagram()
         mizu(i).set_fill_color(kRoomYellow);
 }
 
-QString MainView::cup_picture_name(int howa_gap)
-{
-    // Bounds at 2, 4, 6 and 8 g/m3, each bound in the lower picture.
-    const int stage = howa_gap <= 0 ? 0 : howa_gap <= 800 ? (howa_gap + 199) / 200 : 5;
-    return QStringLiteral("%1.jpg").arg(stage);
-}
-
 void MainView::load_cup_picture()
 {
     // Read from its file at every redraw, even when the choice has not changed.
-    Picture2->client().set_picture(forms::load_picture(cup_picture_name(air.howa_gap)));
+    const std::string file = model::cup_picture_file(model::cup_stage(air.howa_gap));
+    Picture2->client().set_picture(forms::load_picture(QString::fromStdString(file)));
 }
 
 }  // namespace tesselka::screen

@@ -24,16 +24,12 @@ void MainView::set_distill_labels_visible(bool visible)
 
 void MainView::Check1_Click()
 {
-    if (Check1->value() == 0) {
-        check_bar_labels();
-        return;
-    }
-    set_bar_labels_visible(true);
-    const bool condensed = air.howa_gap > 0;
-    set_distill_labels_visible(condensed);
+    const bool ticked = Check1->value() != 0;
+    set_bar_labels_visible(ticked);
+    set_distill_labels_visible(ticked && air.howa_gap > 0);
 }
 
-void MainView::check_bar_labels()
+void MainView::hide_bar_labels_if_unticked()
 {
     if (Check1->value() != 0)
         return;  // the click and the condensed-water step have set them already

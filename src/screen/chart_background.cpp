@@ -3,6 +3,7 @@
 // and ticks go on the boxes' retained surfaces, behind every control inside them, so a bar
 // standing on the curve hides it only while it stands there.
 
+#include "chart.h"
 #include "main_view.h"
 
 #include "model/numbers.h"
@@ -13,14 +14,15 @@ void MainView::draw_chart_background()
 {
     // Both take the drawing colour of their box: dark blue on the chart, text colour on the
     // thermometer.
-    auto& chart = graph->client();
+    auto& plot = graph->client();
     for (int i = 0; i < model::HowaTable::kSize - 1; ++i) {
-        const std::int16_t y0 = to_int16(5200 - howa_table(i));
-        const std::int16_t y1 = to_int16(5200 - howa_table(i + 1));
-        chart.draw_line(100 * i, y0, 100 * i + 100, y1, graph->fore_color());
+        const double t = chart::kLeftDegrees + i;
+        const std::int16_t y0 = to_int16(chart::kBaseline - howa_table(i));
+        const std::int16_t y1 = to_int16(chart::kBaseline - howa_table(i + 1));
+        plot.draw_line(chart::x_of(t), y0, chart::x_of(t + 1), y1, graph->fore_color());
     }
     for (int t = -10; t <= 40; ++t) {
-        const double x = (t + 10) * 100 + 640;
+        const double x = chart::x_of(t) + 640;
         thermo->client().draw_line(x, 70, x, 290, thermo->fore_color());
     }
     for (int i = 0; i < 6; ++i) {

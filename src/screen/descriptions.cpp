@@ -5,19 +5,15 @@
 
 #include "main_view.h"
 
-#include "model/numbers.h"
+#include "model/cup.h"
 
 #include <QLineEdit>
 
 namespace tesselka::screen {
 
-namespace {
+QString grams(double amount) { return QString::number(amount / 100.0, 'f', 2); }
 
-// An amount in hundredths of g/m3 as grams: "17.20".
-QString grams(double amount)
-{
-    return QString::number(amount / 100.0, 'f', 2);
-}
+namespace {
 
 const char* const kCupStages[] = {
     "コップの表面には何も付いていません。",
@@ -55,11 +51,12 @@ void MainView::describe_for_screen_readers()
                        "空気中にある現在の水蒸気量 %3 g、入りきらずに水になった量 %4 g。")
             .arg(t, grams(air.howa_now), grams(air.vapor_now), grams(air.howa_gap)));
     Picture1->setAccessibleDescription(
-        QStringLiteral("1m³の空気の中に、水蒸気 %1 g、まだ入る水蒸気 %2 g、水滴 %3 g。丸 1 つが 1 g です。")
+        QStringLiteral(
+            "1m³の空気の中に、水蒸気 %1 g、まだ入る水蒸気 %2 g、水滴 %3 g。丸 1 つが 1 g です。")
             .arg(grams(air.vapor_now), grams(std::max(0.0, air.howa_now - air.vapor_now)),
                  grams(air.howa_gap)));
-    const QString picture = cup_picture_name(air.howa_gap);
-    Picture2->setAccessibleDescription(QString::fromUtf8(kCupStages[picture.left(1).toInt()]));
+    Picture2->setAccessibleDescription(
+        QString::fromUtf8(kCupStages[model::cup_stage(air.howa_gap)]));
 }
 
 }  // namespace tesselka::screen

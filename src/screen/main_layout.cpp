@@ -1,13 +1,15 @@
 // The simulation window as it stands when it is created, before its load runs.
 
+#include "chart.h"
 #include "colors.h"
-#include "layout_helpers.h"
 #include "main_view.h"
 
+#include "forms/layout_helpers.h"
 #include "forms/system_colors.h"
 
 namespace tesselka::screen {
 
+using forms::LabelLook;
 using forms::Shape;
 using Align = forms::Label::Align;
 namespace system_color = forms::system_color;
@@ -20,8 +22,7 @@ const QColor kWhite(255, 255, 255);
 
 }  // namespace
 
-MainView::MainView()
-    : Form(QStringLiteral("Tesselka(コップに水滴が付くのは？)"), 11100, 7320)
+MainView::MainView() : Form(QStringLiteral("Tesselka(コップに水滴が付くのは？)"), 11100, 7320)
 {
     lay_out_title_and_run_controls();
     lay_out_setting();
@@ -46,12 +47,12 @@ void MainView::lay_out_title_and_run_controls()
 
     Command1 = placed(new forms::CommandButton(this, QStringLiteral("コップの水温を下げる(開始)")),
                       {5880, 840, 3135, 495}, 11.25, true);
-    Command2 = placed(new forms::CommandButton(this, QStringLiteral("停止")),
-                      {9120, 840, 615, 495}, 11.25);
+    Command2 = placed(new forms::CommandButton(this, QStringLiteral("停止")), {9120, 840, 615, 495},
+                      11.25);
     Command3 = placed(new forms::CommandButton(this, QStringLiteral("はじめから")),
                       {9840, 840, 1215, 495}, 11.25);
-    owari = placed(new forms::CommandButton(this, QStringLiteral("終わり")),
-                   {10080, 120, 975, 375});
+    owari =
+        placed(new forms::CommandButton(this, QStringLiteral("終わり")), {10080, 120, 975, 375});
 
     Label10 = &add_label(c, {6240, 1440, 2175, 255}, QStringLiteral("シミュレーションの速さ"),
                          {.points = 11.25, .align = Align::right});
@@ -89,13 +90,14 @@ void MainView::lay_out_setting()
 void MainView::lay_out_chart()
 {
     graph = placed(new forms::PictureBox(this, forms::PictureBox::Border::none),
-                   {720, 840, 5040, 5200});
+                   {720, 840, 5040, chart::kBaseline});
     graph->set_fore_color(QColor(0, 0, 192));
     auto& c = graph->client();
     c.set_back_color(QColor(224, 224, 224));
 
     for (int i = 0; i < 4; ++i)
-        Line1.push_back(add_line(c, 1000 * (i + 1), 0, 1000 * (i + 1), 5200, kWhite, true));
+        Line1.push_back(
+            add_line(c, 1000 * (i + 1), 0, 1000 * (i + 1), chart::kBaseline, kWhite, true));
     for (int i = 0; i < 5; ++i)
         Line2.push_back(add_line(c, 0, 4200 - 1000 * i, 5000, 4200 - 1000 * i, kWhite, true));
 
@@ -113,9 +115,9 @@ void MainView::lay_out_chart()
                            {.fore = QColor(0, 0, 64), .transparent = true});
     vapor_t = &add_label(c, {840, 4560, 1455, 375}, QStringLiteral("空気1m3中にある現在の水蒸気量"),
                          {.fore = QColor(0, 128, 128), .transparent = true});
-    howa_t = &add_label(c, {2880, 3720, 1095, 615},
-                        QStringLiteral("空気1m3に入ることができる水蒸気量"),
-                        {.fore = QColor(128, 128, 0), .transparent = true});
+    howa_t =
+        &add_label(c, {2880, 3720, 1095, 615}, QStringLiteral("空気1m3に入ることができる水蒸気量"),
+                   {.fore = QColor(128, 128, 0), .transparent = true});
 
     using K = Shape::Kind;
     vapor = &add_shape(c, K::rectangle, {2400, 4560, 255, 615}, kVapourCyan);
@@ -124,8 +126,8 @@ void MainView::lay_out_chart()
 
     // Front-most first: the three bars read as one column over the brackets and the grid.
     std::vector<const forms::Control*> order = {
-        vapor,    howa,     distill,   distill_l3, distill_l2, vapor_l2, distill_l1,
-        vapor_l1, distill_t, vapor_t,  howa_t,     howa_l1,    howa_l2};
+        vapor,    howa,      distill, distill_l3, distill_l2, vapor_l2, distill_l1,
+        vapor_l1, distill_t, vapor_t, howa_t,     howa_l1,    howa_l2};
     for (int i = 4; i >= 0; --i)
         order.push_back(&Line2(i));
     for (int i = 3; i >= 0; --i)
@@ -147,7 +149,8 @@ void MainView::lay_out_axis_labels()
     const double hs_tops[] = {5880, 4920, 3960, 3000, 1920, 960};
     const double ondo_lefts[] = {600, 1560, 2640, 3600, 4560, 5520};
     for (int i = 0; i < 6; ++i) {
-        hs_memori.push_back(add_label(c, {480, hs_tops[i], 255, 255}, QString::number(10 * i), scale));
+        hs_memori.push_back(
+            add_label(c, {480, hs_tops[i], 255, 255}, QString::number(10 * i), scale));
         ondo_memori.push_back(
             add_label(c, {ondo_lefts[i], 6120, 375, 255}, QString::number(10 * i - 10), scale));
     }
@@ -170,8 +173,8 @@ void MainView::lay_out_thermometer()
     }
     for (int i = 0; i <= 10; ++i) {
         const bool long_tick = i % 2 == 0;
-        temp.push_back(add_line(c, 640 + 500 * i, long_tick ? 20 : 50, 640 + 500 * i,
-                                long_tick ? 340 : 310));
+        temp.push_back(
+            add_line(c, 640 + 500 * i, long_tick ? 20 : 50, 640 + 500 * i, long_tick ? 340 : 310));
     }
     // Front-most first: the ticks and the bulb cover the column.
     std::vector<const forms::Control*> order;
@@ -191,8 +194,8 @@ void MainView::lay_out_thermometer()
                     {.points = 12, .fore = system_color::window_text(), .align = Align::right});
     t1->set_back_color(kVapourCyan);
     t1->set_border(true);
-    Label9 = &add_label(m, {3240, 6840, 2895, 255}, QStringLiteral("(＝コップのすぐ近くの空気の温度)"),
-                        {.points = 9.75});
+    Label9 = &add_label(m, {3240, 6840, 2895, 255},
+                        QStringLiteral("(＝コップのすぐ近くの空気の温度)"), {.points = 9.75});
 }
 
 void MainView::lay_out_air_diagram()
@@ -236,7 +239,7 @@ void MainView::lay_out_air_diagram()
     Label6 = &add_label(c, {480, 3240, 1215, 255}, QStringLiteral("水    滴"), plain);
 
     // Front-most first: the circles cover the cube's edges.
-    std::vector<const forms::Control*> order = {&mizu(51), Label6, Label5, Label4,
+    std::vector<const forms::Control*> order = {&mizu(51),   Label6,      Label5,     Label4,
                                                 &setumei(2), &setumei(1), &setumei(0)};
     for (int i = 50; i >= 0; --i)
         order.push_back(&mizu(i));
@@ -248,8 +251,8 @@ void MainView::lay_out_air_diagram()
 
 void MainView::set_tab_order()
 {
-    QWidget* order[] = {Command1, owari, situdo, kion, t0, Command2, Command3, Check1,
-                        &ssp(0),  &ssp(1), &ssp(2)};
+    QWidget* order[] = {Command1, owari,  situdo,  kion,    t0,     Command2,
+                        Command3, Check1, &ssp(0), &ssp(1), &ssp(2)};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 }

@@ -21,12 +21,17 @@ namespace tesselka::screen {
 
 using forms::ControlArray;
 
+// An amount in hundredths of g/m3 as grams, as the window says it: "17.20".
+QString grams(double amount);
+
 class MainView : public forms::Form {
 public:
     MainView();
 
     // The one redraw: the model for the water temperature in `t1`, then every gauge.
     void update_view();
+    // The water temperature, read again from the caption of `t1` wherever it is needed.
+    double water_temperature() const;
     // Shows or hides the bar labels and leader lines (the check box's click).
     void Check1_Click();
 
@@ -35,9 +40,6 @@ public:
     void draw_chart_background();
     // Hides circles 0 to 50 of the air diagram, as the load does before the first redraw.
     void hide_circles();
-
-    // The cup picture's file for a condensed amount: "0.jpg" to "5.jpg".
-    static QString cup_picture_name(int howa_gap);
 
     model::HowaTable howa_table;
     model::Air air;
@@ -91,16 +93,13 @@ private:
     void place_howa();
     void place_vapor();
     void place_distill();
-    void check_bar_labels();
+    void hide_bar_labels_if_unticked();
     void draw_air_diagram();
     void load_cup_picture();
     // After the redraw: what the chart, the thermometer, the air diagram and the cup show now, in
     // words, for a screen reader.
     void describe_for_screen_readers();
     void name_for_screen_readers();
-
-    // The water temperature, read again from the caption of `t1` wherever it is needed.
-    double water_temperature() const;
     // The saturated and vapour groups' labels and lines; the condensed-water group's.
     void set_bar_labels_visible(bool visible);
     void set_distill_labels_visible(bool visible);

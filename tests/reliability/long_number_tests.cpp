@@ -3,7 +3,7 @@
 
 #include "reference_number.h"
 
-#include "run/input_check.h"
+#include "model/input_check.h"
 
 #include <gtest/gtest.h>
 
@@ -12,8 +12,8 @@
 
 namespace {
 
-using tesselka::run::Field;
-using tesselka::run::accept;
+using tesselka::model::Field;
+using tesselka::model::accept;
 
 void expect_agreement(const std::string& text)
 {

@@ -6,10 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 root="$(pwd)"
 
-sanitize="-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer"
-cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Sanitize \
-  -DCMAKE_CXX_FLAGS_SANITIZE="-O1 -g1 $sanitize" \
-  -DCMAKE_EXE_LINKER_FLAGS_SANITIZE="$sanitize" >/dev/null
+cmake --preset sanitize >/dev/null
 cmake --build build-asan -j2
 
 cd build-asan

@@ -36,42 +36,42 @@ private:
 // so every horizontal cross-section shows as an ellipse.
 struct Glass {
     double cx = 70;
-    double rimY = 30, rimHw = 47;
-    double footY = 183, footHw = 37;
-    double baseTopY = 172;  // top of the thick glass bottom
-    double waterY = 60;
+    double rim_y = 30, rim_hw = 47;
+    double foot_y = 183, foot_hw = 37;
+    double base_top_y = 172;  // top of the thick glass bottom
+    double water_y = 60;
     double wall = 2.5;
     double flatten = 0.19;  // ellipse height / width
 
-    double halfWidth(double y) const
+    double half_width(double y) const
     {
-        const double t = (y - rimY) / (footY - rimY);
-        return rimHw + (footHw - rimHw) * t;
+        const double t = (y - rim_y) / (foot_y - rim_y);
+        return rim_hw + (foot_hw - rim_hw) * t;
     }
     QRectF ellipse(double y, double inset = 0) const
     {
-        const double hw = halfWidth(y) - inset;
+        const double hw = half_width(y) - inset;
         const double ry = hw * flatten;
         return QRectF(cx - hw, y - ry, 2 * hw, 2 * ry);
     }
     // Point on the outer surface; angle 0 faces the viewer, +-pi/2 is the silhouette.
-    QPointF onSurface(double angle, double y) const
+    QPointF on_surface(double angle, double y) const
     {
-        const double hw = halfWidth(y);
+        const double hw = half_width(y);
         return {cx + hw * std::sin(angle), y + hw * flatten * std::cos(angle)};
     }
-    QPointF left(double y, double inset = 0) const { return {cx - halfWidth(y) + inset, y}; }
-    QPointF right(double y, double inset = 0) const { return {cx + halfWidth(y) - inset, y}; }
+    QPointF left(double y, double inset = 0) const { return {cx - half_width(y) + inset, y}; }
+    QPointF right(double y, double inset = 0) const { return {cx + half_width(y) - inset, y}; }
 };
 
 const Glass g;
 
 // Region between two horizontal levels, bounded below by the front of the lower ellipse
-// and above by the front of the upper one (or its centre line when upperFront is false).
-QPainterPath band(double top, double bottom, double inset, bool upperFront)
+// and above by the front of the upper one (or its centre line when upper_front is false).
+QPainterPath band(double top, double bottom, double inset, bool upper_front)
 {
     QPainterPath path(g.left(top, inset));
-    if (upperFront)
+    if (upper_front)
         path.arcTo(g.ellipse(top, inset), 180, 180);
     else
         path.lineTo(g.right(top, inset));
@@ -81,12 +81,12 @@ QPainterPath band(double top, double bottom, double inset, bool upperFront)
     return path;
 }
 
-QPainterPath glassBody() { return band(g.rimY, g.footY, 0, false); }
-QPainterPath coldSurface() { return band(g.waterY, g.footY, 0, true); }
+QPainterPath glass_body() { return band(g.rim_y, g.foot_y, 0, false); }
+QPainterPath cold_surface() { return band(g.water_y, g.foot_y, 0, true); }
 
 // --- Scene ------------------------------------------------------------------
 
-void drawBackground(QPainter &p)
+void draw_background(QPainter &p)
 {
     QLinearGradient wall(0, 0, 0, kTableY);
     wall.setColorAt(0, QColor(244, 247, 251));
@@ -100,12 +100,12 @@ void drawBackground(QPainter &p)
     p.fillRect(QRectF(0, kTableY, W, 1.5), QColor(196, 176, 146));
 }
 
-void drawShadow(QPainter &p)
+void draw_shadow(QPainter &p)
 {
     p.save();
-    p.translate(g.cx + 7, g.footY + 3);
+    p.translate(g.cx + 7, g.foot_y + 3);
     p.scale(1.0, 0.24);
-    const double r = g.footHw * 1.35;
+    const double r = g.foot_hw * 1.35;
     QRadialGradient shade(0, 0, r);
     shade.setColorAt(0, QColor(60, 50, 40, 70));
     shade.setColorAt(1, QColor(60, 50, 40, 0));
@@ -115,10 +115,10 @@ void drawShadow(QPainter &p)
     p.restore();
 }
 
-void drawPuddle(QPainter &p)
+void draw_puddle(QPainter &p)
 {
-    const double hw = g.footHw * 1.28, ry = hw * g.flatten * 1.15;
-    const QRectF ring(g.cx + 2 - hw, g.footY + 1.5 - ry, 2 * hw, 2 * ry);
+    const double hw = g.foot_hw * 1.28, ry = hw * g.flatten * 1.15;
+    const QRectF ring(g.cx + 2 - hw, g.foot_y + 1.5 - ry, 2 * hw, 2 * ry);
     QLinearGradient water(ring.topLeft(), ring.bottomRight());
     water.setColorAt(0, QColor(185, 222, 245, 170));
     water.setColorAt(1, QColor(130, 185, 225, 170));
@@ -132,9 +132,9 @@ void drawPuddle(QPainter &p)
 }
 
 // Horizontal shading makes the glass and water read as round.
-QLinearGradient acrossGlass(QColor edge, QColor middle)
+QLinearGradient across_glass(QColor edge, QColor middle)
 {
-    QLinearGradient grad(g.cx - g.rimHw, 0, g.cx + g.rimHw, 0);
+    QLinearGradient grad(g.cx - g.rim_hw, 0, g.cx + g.rim_hw, 0);
     grad.setColorAt(0, edge);
     grad.setColorAt(0.4, middle);
     grad.setColorAt(0.6, middle);
@@ -142,17 +142,17 @@ QLinearGradient acrossGlass(QColor edge, QColor middle)
     return grad;
 }
 
-void drawGlassBack(QPainter &p)
+void draw_glass_back(QPainter &p)
 {
     p.setPen(Qt::NoPen);
-    p.setBrush(acrossGlass(QColor(205, 220, 232, 120), QColor(255, 255, 255, 40)));
-    p.drawPath(glassBody());
+    p.setBrush(across_glass(QColor(205, 220, 232, 120), QColor(255, 255, 255, 40)));
+    p.drawPath(glass_body());
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(150, 170, 190, 160), 1.0));
-    p.drawArc(g.ellipse(g.rimY, g.wall), 0, 180 * 16);
+    p.drawArc(g.ellipse(g.rim_y, g.wall), 0, 180 * 16);
 }
 
-QPainterPath iceCube(QPointF centre, double w, double h, double degrees)
+QPainterPath ice_cube(QPointF centre, double w, double h, double degrees)
 {
     QPainterPath cube;
     cube.addRoundedRect(QRectF(-w / 2, -h / 2, w, h), 3.5, 3.5);
@@ -162,7 +162,7 @@ QPainterPath iceCube(QPointF centre, double w, double h, double degrees)
     return t.map(cube);
 }
 
-void drawIce(QPainter &p, const QPainterPath &cube)
+void draw_ice(QPainter &p, const QPainterPath &cube)
 {
     const QRectF r = cube.boundingRect();
     QLinearGradient body(r.topLeft(), r.bottomRight());
@@ -179,32 +179,32 @@ void drawIce(QPainter &p, const QPainterPath &cube)
     p.drawLine(QPointF(r.left() + 4, r.top() + 3.5), QPointF(r.left() + r.width() * 0.45, r.top() + 2.8));
 }
 
-void drawWater(QPainter &p)
+void draw_water(QPainter &p)
 {
-    const QPainterPath body = band(g.waterY, g.baseTopY, g.wall, false);
+    const QPainterPath body = band(g.water_y, g.base_top_y, g.wall, false);
     QPainterPath surface;
-    surface.addEllipse(g.ellipse(g.waterY, g.wall));
+    surface.addEllipse(g.ellipse(g.water_y, g.wall));
 
     p.setPen(Qt::NoPen);
-    p.setBrush(acrossGlass(QColor(108, 166, 210), QColor(170, 212, 238)));
+    p.setBrush(across_glass(QColor(108, 166, 210), QColor(170, 212, 238)));
     p.drawPath(body);
-    QLinearGradient depth(0, g.waterY, 0, g.baseTopY);
+    QLinearGradient depth(0, g.water_y, 0, g.base_top_y);
     depth.setColorAt(0, QColor(255, 255, 255, 40));
     depth.setColorAt(1, QColor(40, 90, 140, 50));
     p.setBrush(depth);
     p.drawPath(body);
 
-    QLinearGradient top(0, g.waterY - 8, 0, g.waterY + 8);
+    QLinearGradient top(0, g.water_y - 8, 0, g.water_y + 8);
     top.setColorAt(0, QColor(196, 228, 246));
     top.setColorAt(1, QColor(222, 241, 252));
     p.setBrush(top);
     p.setPen(QPen(QColor(120, 170, 205), 0.9));
     p.drawPath(surface);
 
-    const QPainterPath cubes[] = {iceCube({g.cx - 13, g.waterY + 1}, 21, 17, -11),
-                                  iceCube({g.cx + 15, g.waterY + 2.5}, 17, 15, 14)};
+    const QPainterPath cubes[] = {ice_cube({g.cx - 13, g.water_y + 1}, 21, 17, -11),
+                                  ice_cube({g.cx + 15, g.water_y + 2.5}, 17, 15, 14)};
     for (const QPainterPath &cube : cubes) {
-        drawIce(p, cube);
+        draw_ice(p, cube);
         // The part below the surface is seen through the water.
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(110, 170, 212, 110));
@@ -213,27 +213,27 @@ void drawWater(QPainter &p)
 }
 
 // Thick glass bottom, catching light along its upper edge.
-void drawBase(QPainter &p)
+void draw_base(QPainter &p)
 {
     p.setPen(Qt::NoPen);
-    p.setBrush(acrossGlass(QColor(175, 200, 218, 200), QColor(222, 236, 245, 170)));
-    p.drawPath(band(g.baseTopY, g.footY, 0, true));
-    QRectF top = g.ellipse(g.baseTopY, g.wall);
+    p.setBrush(across_glass(QColor(175, 200, 218, 200), QColor(222, 236, 245, 170)));
+    p.drawPath(band(g.base_top_y, g.foot_y, 0, true));
+    QRectF top = g.ellipse(g.base_top_y, g.wall);
     p.setPen(QPen(QColor(255, 255, 255, 230), 1.2));
     p.setBrush(Qt::NoBrush);
     p.drawArc(top, 200 * 16, 140 * 16);
 }
 
 // Vertical reflections of the window on the left and a softer one on the right.
-void drawGlassShine(QPainter &p)
+void draw_glass_shine(QPainter &p)
 {
     auto strip = [&](double a0, double a1, int alpha) {
-        QPainterPath path(g.onSurface(a0, g.rimY + 8));
-        path.lineTo(g.onSurface(a0, g.footY - 6));
-        path.lineTo(g.onSurface(a1, g.footY - 6));
-        path.lineTo(g.onSurface(a1, g.rimY + 8));
+        QPainterPath path(g.on_surface(a0, g.rim_y + 8));
+        path.lineTo(g.on_surface(a0, g.foot_y - 6));
+        path.lineTo(g.on_surface(a1, g.foot_y - 6));
+        path.lineTo(g.on_surface(a1, g.rim_y + 8));
         path.closeSubpath();
-        QLinearGradient fade(0, g.rimY, 0, g.footY);
+        QLinearGradient fade(0, g.rim_y, 0, g.foot_y);
         fade.setColorAt(0, QColor(255, 255, 255, alpha));
         fade.setColorAt(0.7, QColor(255, 255, 255, alpha * 2 / 3));
         fade.setColorAt(1, QColor(255, 255, 255, 0));
@@ -246,27 +246,27 @@ void drawGlassShine(QPainter &p)
     strip(0.95, 1.05, 110);
 }
 
-void drawRim(QPainter &p)
+void draw_rim(QPainter &p)
 {
     QPainterPath ring;
-    ring.addEllipse(g.ellipse(g.rimY));
+    ring.addEllipse(g.ellipse(g.rim_y));
     QPainterPath inner;
-    inner.addEllipse(g.ellipse(g.rimY, g.wall));
+    inner.addEllipse(g.ellipse(g.rim_y, g.wall));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 170));
     p.drawPath(ring.subtracted(inner));
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(150, 175, 195, 200), 0.8));
-    p.drawArc(g.ellipse(g.rimY, g.wall), 180 * 16, 180 * 16);
+    p.drawArc(g.ellipse(g.rim_y, g.wall), 180 * 16, 180 * 16);
 }
 
-void drawOutline(QPainter &p)
+void draw_outline(QPainter &p)
 {
-    QPainterPath outline(g.left(g.rimY));
-    outline.lineTo(g.left(g.footY));
-    outline.arcTo(g.ellipse(g.footY), 180, 180);
-    outline.lineTo(g.right(g.rimY));
-    outline.addEllipse(g.ellipse(g.rimY));
+    QPainterPath outline(g.left(g.rim_y));
+    outline.lineTo(g.left(g.foot_y));
+    outline.arcTo(g.ellipse(g.foot_y), 180, 180);
+    outline.lineTo(g.right(g.rim_y));
+    outline.addEllipse(g.ellipse(g.rim_y));
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(78, 98, 120), 1.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(outline);
@@ -281,14 +281,14 @@ struct Drop {
 };
 
 // All drops ever shown, in one fixed list, so later stages keep the earlier ones.
-std::vector<Drop> allDrops()
+std::vector<Drop> all_drops()
 {
     Rng rng(20240611);
     std::vector<Drop> drops;
     const auto fits = [&](const Drop &d) {
-        const QPointF c = g.onSurface(d.angle, d.y);
+        const QPointF c = g.on_surface(d.angle, d.y);
         for (const Drop &o : drops) {
-            const QPointF e = g.onSurface(o.angle, o.y);
+            const QPointF e = g.on_surface(o.angle, o.y);
             const double gap = std::hypot(c.x() - e.x(), c.y() - e.y());
             if (gap < (d.radius + o.radius) * 2.0 + 1.5)
                 return false;
@@ -298,7 +298,7 @@ std::vector<Drop> allDrops()
     const int wanted[] = {60, 55};  // stage 3, stage 4
     for (int k = 0; k < 2; ++k) {
         for (int made = 0, tries = 0; made < wanted[k] && tries < 5000; ++tries) {
-            Drop d{rng.range(-1.4, 1.4), rng.range(g.waterY + 4, g.footY - 3),
+            Drop d{rng.range(-1.4, 1.4), rng.range(g.water_y + 4, g.foot_y - 3),
                    rng.range(1.3, 2.2), 3 + k};
             if (fits(d)) {
                 drops.push_back(d);
@@ -309,7 +309,7 @@ std::vector<Drop> allDrops()
     return drops;
 }
 
-double grownRadius(const Drop &d, int stage)
+double grown_radius(const Drop &d, int stage)
 {
     if (stage < d.born)
         return 0;
@@ -319,7 +319,7 @@ double grownRadius(const Drop &d, int stage)
 
 // A bead of water: bluish where it shows the water behind, a dark rim,
 // light gathered at the bottom and a bright highlight at the top left.
-void drawBead(QPainter &p, QPointF c, double rx, double ry)
+void draw_bead(QPainter &p, QPointF c, double rx, double ry)
 {
     // It sits on the glass: a soft shadow falls below it, away from the light.
     p.setPen(Qt::NoPen);
@@ -340,10 +340,10 @@ void drawBead(QPainter &p, QPointF c, double rx, double ry)
 }
 
 // Drops near the silhouette are seen edge-on and look narrower.
-void drawDropOnSurface(QPainter &p, double angle, double y, double r, double stretch = 1.0)
+void draw_drop_on_surface(QPainter &p, double angle, double y, double r, double stretch = 1.0)
 {
     const double squeeze = std::max(0.4, std::cos(angle));
-    drawBead(p, g.onSurface(angle, y), r * squeeze, r * stretch);
+    draw_bead(p, g.on_surface(angle, y), r * squeeze, r * stretch);
 }
 
 struct Run {
@@ -356,18 +356,18 @@ const Run kRuns[] = {
     {0.48, 80, 136, 5.0}, {0.95, 106, 183, 4.4},
 };
 
-QPointF runPoint(const Run &r, double y)
+QPointF run_point(const Run &r, double y)
 {
     // A slight wander: running water never falls perfectly straight.
     const double wobble = 0.012 * std::sin((y - r.top) * 0.11 + r.angle * 5);
-    return g.onSurface(r.angle + wobble, y);
+    return g.on_surface(r.angle + wobble, y);
 }
 
-bool swallowedByRun(const Drop &d, double radius)
+bool swallowed_by_run(const Drop &d, double radius)
 {
-    const QPointF c = g.onSurface(d.angle, d.y);
+    const QPointF c = g.on_surface(d.angle, d.y);
     for (const Run &r : kRuns) {
-        const QPointF on = runPoint(r, d.y);
+        const QPointF on = run_point(r, d.y);
         if (d.y > r.top - 4 && d.y < r.bottom + 6 && std::abs(c.x() - on.x()) < r.width / 2 + radius + 0.5)
             return true;
     }
@@ -375,41 +375,41 @@ bool swallowedByRun(const Drop &d, double radius)
 }
 
 // The lane a run leaves behind: narrow where it started, as wide as the drop below.
-QPainterPath runLane(const Run &r)
+QPainterPath run_lane(const Run &r)
 {
     const double squeeze = std::max(0.45, std::cos(r.angle));
-    QPolygonF leftEdge, rightEdge;
+    QPolygonF left_edge, right_edge;
     for (double y = r.top; y <= r.bottom + 0.01; y += 2) {
         const double t = (y - r.top) / (r.bottom - r.top);
         const double half = r.width / 2 * squeeze * (0.4 + 0.6 * t);
-        const QPointF c = runPoint(r, y);
-        leftEdge << c - QPointF(half, 0);
-        rightEdge.prepend(c + QPointF(half, 0));
+        const QPointF c = run_point(r, y);
+        left_edge << c - QPointF(half, 0);
+        right_edge.prepend(c + QPointF(half, 0));
     }
     QPainterPath lane;
-    lane.addPolygon(leftEdge + rightEdge);
+    lane.addPolygon(left_edge + right_edge);
     lane.closeSubpath();
     return lane;
 }
 
-QImage mistLayer(int stage)
+QImage mist_layer(int stage)
 {
     QImage layer(W, H, QImage::Format_ARGB32_Premultiplied);
     layer.fill(Qt::transparent);
     QPainter p(&layer);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setClipPath(coldSurface());
+    p.setClipPath(cold_surface());
 
     // Thicker toward the sides, where the eye looks through more of the mist.
     // Stage 1 must read as clouded at a glance beside the clear glass of stage 0.
     const int a = stage == 1 ? 135 : stage == 2 ? 190 : 165 - 10 * (stage - 3);
-    p.fillRect(QRect(0, 0, W, H), acrossGlass(QColor(236, 241, 246, std::min(255, a * 13 / 10)),
+    p.fillRect(QRect(0, 0, W, H), across_glass(QColor(236, 241, 246, std::min(255, a * 13 / 10)),
                                              QColor(246, 249, 252, a * 8 / 10)));
 
     // Fine grain: the mist is really countless tiny droplets.
     Rng rng(7);
     const int grains = stage == 1 ? 900 : 1400;
-    const QRectF box = coldSurface().boundingRect();
+    const QRectF box = cold_surface().boundingRect();
     p.setPen(Qt::NoPen);
     for (int i = 0; i < grains; ++i) {
         const QPointF at(rng.range(box.left(), box.right()), rng.range(box.top(), box.bottom()));
@@ -424,85 +424,85 @@ QImage mistLayer(int stage)
         p.setCompositionMode(QPainter::CompositionMode_DestinationOut);
         p.setBrush(QColor(0, 0, 0, 225));
         for (const Run &r : kRuns)
-            p.drawPath(runLane(r));
+            p.drawPath(run_lane(r));
     }
     return layer;
 }
 
-void drawRuns(QPainter &p)
+void draw_runs(QPainter &p)
 {
     for (const Run &r : kRuns) {
-        const QPainterPath lane = runLane(r);
+        const QPainterPath lane = run_lane(r);
         p.setBrush(QColor(150, 200, 232, 90));
         p.setPen(QPen(QColor(90, 140, 180, 150), 0.7));
         p.drawPath(lane);
         // Wet glass shines along one side of the lane.
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(QColor(255, 255, 255, 210), 0.8, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(runPoint(r, r.top + 6) - QPointF(r.width * 0.15, 0),
-                   runPoint(r, r.bottom - 4) - QPointF(r.width * 0.2, 0));
+        p.drawLine(run_point(r, r.top + 6) - QPointF(r.width * 0.15, 0),
+                   run_point(r, r.bottom - 4) - QPointF(r.width * 0.2, 0));
         // The heavy drop at the front of the run, unless it has already reached the table.
-        if (r.bottom < g.footY)
-            drawDropOnSurface(p, r.angle, r.bottom, r.width * 0.7, 1.3);
+        if (r.bottom < g.foot_y)
+            draw_drop_on_surface(p, r.angle, r.bottom, r.width * 0.7, 1.3);
     }
 }
 
 // Drops on the silhouette, seen from the side: domes standing out of the glass's outline, so
 // that the water is plainly on the outside.
-void drawEdgeDrops(QPainter &p, int stage)
+void draw_edge_drops(QPainter &p, int stage)
 {
     Rng rng(424242);
     const int shown = stage == 3 ? 3 : 5;  // on each side
     for (int i = 0; i < 5; ++i) {
-        const double y = g.waterY + 14 + i * (g.footY - g.waterY - 24) / 4 + rng.range(-5, 5);
+        const double y = g.water_y + 14 + i * (g.foot_y - g.water_y - 24) / 4 + rng.range(-5, 5);
         for (int side : {-1, 1}) {
             const double r = rng.range(1.6, 2.3) * (stage == 3 ? 1.0 : stage == 4 ? 1.35 : 1.55);
             if (i >= shown || (side > 0 && i % 2 != stage % 2 && stage == 3))
                 continue;
             const QPointF edge = side < 0 ? g.left(y) : g.right(y);
-            drawBead(p, edge + QPointF(side * r * 0.45, 0), r * 0.85, r * 1.1);
+            draw_bead(p, edge + QPointF(side * r * 0.45, 0), r * 0.85, r * 1.1);
         }
     }
 }
 
-void drawCondensation(QPainter &p, int stage)
+void draw_condensation(QPainter &p, int stage)
 {
-    p.drawImage(0, 0, mistLayer(stage));
+    p.drawImage(0, 0, mist_layer(stage));
     if (stage < 3)
         return;
     p.save();
-    p.setClipPath(coldSurface());
-    for (const Drop &d : allDrops()) {
-        const double r = grownRadius(d, stage);
-        if (r > 0 && !(stage == 5 && swallowedByRun(d, r)))
-            drawDropOnSurface(p, d.angle, d.y, r);
+    p.setClipPath(cold_surface());
+    for (const Drop &d : all_drops()) {
+        const double r = grown_radius(d, stage);
+        if (r > 0 && !(stage == 5 && swallowed_by_run(d, r)))
+            draw_drop_on_surface(p, d.angle, d.y, r);
     }
     if (stage == 5)
-        drawRuns(p);
+        draw_runs(p);
     p.restore();
 }
 
 } // namespace
 
-QImage drawCupPicture(int stage)
+QImage draw_cup_picture(int stage)
 {
     QImage image(W, H, QImage::Format_ARGB32_Premultiplied);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
 
-    drawBackground(p);
-    drawShadow(p);
+    draw_background(p);
+    draw_shadow(p);
     if (stage == 5)
-        drawPuddle(p);
-    drawGlassBack(p);
-    drawWater(p);
-    drawBase(p);
-    drawGlassShine(p);
+        draw_puddle(p);
+    draw_glass_back(p);
+    draw_water(p);
+    draw_base(p);
+    draw_glass_shine(p);
     if (stage > 0)
-        drawCondensation(p, stage);
-    drawRim(p);
-    drawOutline(p);
+        draw_condensation(p, stage);
+    draw_rim(p);
+    draw_outline(p);
     if (stage >= 3)
-        drawEdgeDrops(p, stage);
+        draw_edge_drops(p, stage);
     return image;
 }

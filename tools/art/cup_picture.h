@@ -11,4 +11,4 @@ constexpr int kCupPictureWidth = 140;
 // from its top, down to just below the glass, and leaves out only table.
 constexpr int kCupPictureHeight = 229;
 
-QImage drawCupPicture(int stage);
+QImage draw_cup_picture(int stage);

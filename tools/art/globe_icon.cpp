@@ -52,7 +52,7 @@ QPointF project(LonLat p)
 }
 
 // Closed outline through the midpoints of the coast, so corners come out rounded.
-QPainterPath landShape(std::initializer_list<LonLat> coast, QPointF centre, double radius)
+QPainterPath land_shape(std::initializer_list<LonLat> coast, QPointF centre, double radius)
 {
     std::vector<QPointF> pts;
     for (LonLat c : coast)
@@ -64,7 +64,7 @@ QPainterPath landShape(std::initializer_list<LonLat> coast, QPointF centre, doub
     return path;
 }
 
-void drawSea(QPainter &p, QPointF c, double r)
+void draw_sea(QPainter &p, QPointF c, double r)
 {
     QRadialGradient sea(c + QPointF(-0.35 * r, -0.4 * r), r * 1.5);
     sea.setColorAt(0, QColor(110, 185, 245));
@@ -75,7 +75,7 @@ void drawSea(QPainter &p, QPointF c, double r)
     p.drawEllipse(c, r, r);
 }
 
-void drawLand(QPainter &p, QPointF c, double r, int size)
+void draw_land(QPainter &p, QPointF c, double r, int size)
 {
     QRadialGradient land(c + QPointF(-0.35 * r, -0.4 * r), r * 1.5);
     land.setColorAt(0, QColor(120, 210, 90));
@@ -85,11 +85,11 @@ void drawLand(QPainter &p, QPointF c, double r, int size)
     // A thin dark coast keeps the land apart from the sea at larger sizes.
     p.setPen(size >= 64 ? QPen(QColor(20, 90, 30), size / 128.0) : QPen(Qt::NoPen));
     for (auto coast : {kAfrica, kEurasia, kSouthAmerica, kMadagascar, kBritain})
-        p.drawPath(landShape(coast, c, r));
+        p.drawPath(land_shape(coast, c, r));
 }
 
 // Faint meridians and the equator; only where there is room for them.
-void drawGrid(QPainter &p, QPointF c, double r, int size)
+void draw_grid(QPainter &p, QPointF c, double r, int size)
 {
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(255, 255, 255, 70), size / 128.0));
@@ -111,7 +111,7 @@ void drawGrid(QPainter &p, QPointF c, double r, int size)
     }
 }
 
-void drawGloss(QPainter &p, QPointF c, double r)
+void draw_gloss(QPainter &p, QPointF c, double r)
 {
     QRadialGradient gloss(c + QPointF(-0.4 * r, -0.45 * r), r * 0.6);
     gloss.setColorAt(0, QColor(255, 255, 255, 130));
@@ -123,7 +123,7 @@ void drawGloss(QPainter &p, QPointF c, double r)
 
 } // namespace
 
-QImage drawGlobeIcon(int size)
+QImage draw_globe_icon(int size)
 {
     QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -135,16 +135,16 @@ QImage drawGlobeIcon(int size)
     const QPointF c(size / 2.0, size / 2.0);
     const double r = size / 2.0 - outline / 2;
 
-    drawSea(p, c, r);
+    draw_sea(p, c, r);
     p.save();
     QPainterPath disc;
     disc.addEllipse(c, r, r);
     p.setClipPath(disc);
-    drawLand(p, c, r, size);
+    draw_land(p, c, r, size);
     if (size >= 48)
-        drawGrid(p, c, r, size);
+        draw_grid(p, c, r, size);
     if (size >= 32)
-        drawGloss(p, c, r);
+        draw_gloss(p, c, r);
     p.restore();
 
     p.setBrush(Qt::NoBrush);

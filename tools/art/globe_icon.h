@@ -3,4 +3,4 @@
 #include <QImage>
 
 // Square globe icon with a transparent background, drawn for the given size.
-QImage drawGlobeIcon(int size);
+QImage draw_globe_icon(int size);

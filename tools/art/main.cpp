@@ -44,12 +44,12 @@ int main(int argc, char *argv[])
 
     bool ok = true;
     for (int stage = 0; stage < kCupStageCount; ++stage) {
-        const QImage picture = drawCupPicture(stage).convertToFormat(QImage::Format_RGB32);
+        const QImage picture = draw_cup_picture(stage).convertToFormat(QImage::Format_RGB32);
         ok &= save(picture, out.filePath(QString("%1.jpg").arg(stage)), "jpeg", 90);
     }
     QList<QImage> icons;
     for (int size : {16, 32, 48, 64, 128, 256}) {
-        icons << drawGlobeIcon(size).convertToFormat(QImage::Format_ARGB32);
+        icons << draw_globe_icon(size).convertToFormat(QImage::Format_ARGB32);
         ok &= save(icons.last(), out.filePath(QString("globe-%1.png").arg(size)), "png", -1);
     }
     if (!save_icon_file(icons, out.filePath("globe.ico"))) {

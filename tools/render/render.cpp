@@ -8,11 +8,13 @@
 // Run it from the folder that holds the pictures (the build folder).
 
 #include "app/application.h"
+#include "app/options.h"
 #include "forms/zoom.h"
 #include "intro/start_view.h"
 #include "run/main_window.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDir>
 
 #include <cstdio>
@@ -63,23 +65,23 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    QStringList args = application.arguments().mid(1);
-    const bool series = args.removeAll(QStringLiteral("--series")) > 0;
-    QString font_file = tesselka::forms::kCarriedFont;
-    if (const qsizetype i = args.indexOf(QStringLiteral("--font")); i >= 0 && i + 1 < args.size()) {
-        font_file = args.takeAt(i + 1);
-        args.removeAt(i);
-    }
-    int percent = 100;
-    if (const qsizetype i = args.indexOf(QStringLiteral("--zoom")); i >= 0 && i + 1 < args.size()) {
-        percent = args.takeAt(i + 1).toInt();
-        args.removeAt(i);
-    }
-    if (args.size() != 1 || args[0].startsWith(QLatin1Char('-')) || percent < 100 || percent > 300) {
-        std::fprintf(stderr, "usage: tesselka_render OUTDIR [--series] [--font FILE] [--zoom 100-300]\n");
+    using tesselka::app::kMaxZoom, tesselka::app::kMinZoom;
+    QCommandLineParser parser;
+    const QCommandLineOption series(QStringLiteral("series"));
+    const QCommandLineOption font(QStringLiteral("font"), {}, QStringLiteral("FILE"),
+                                  tesselka::forms::kCarriedFont);
+    const QCommandLineOption zoom(QStringLiteral("zoom"), {}, QStringLiteral("PERCENT"),
+                                  QString::number(kMinZoom));
+    parser.addOptions({series, font, zoom});
+    bool whole = false;
+    const int percent = parser.parse(application.arguments()) ? parser.value(zoom).toInt(&whole) : 0;
+    const QStringList args = parser.positionalArguments();
+    if (!whole || args.size() != 1 || percent < kMinZoom || percent > kMaxZoom) {
+        std::fprintf(stderr, "usage: tesselka_render OUTDIR [--series] [--font FILE] [--zoom %d-%d]\n",
+                     kMinZoom, kMaxZoom);
         return 2;
     }
-    tesselka::app::set_up(application, font_file);
+    tesselka::app::set_up(application, parser.value(font));
     if (percent != 100) {
         tesselka::forms::zoom_windows(percent / 100.0);
         suffix = QStringLiteral("-%1").arg(percent);
@@ -92,12 +94,12 @@ int main(int argc, char** argv)
     bool ok = render_intro(out.filePath(QStringLiteral("intro-last.png")), 6);
     ok &= render_main(out.filePath(QStringLiteral("main-start.png")), 0, false);
     ok &= render_main(out.filePath(QStringLiteral("main-condensing.png")), 15, true);
-    if (series) {
+    if (parser.isSet(series)) {
         ok &= render_intro(out.filePath(QStringLiteral("intro-first.png")), 0);
         ok &= render_intro(out.filePath(QStringLiteral("intro-page3.png")), 4);
     }
     for (int t : {30, 20, 10, -10}) {
-        if (!series)
+        if (!parser.isSet(series))
             break;
         for (bool labels : {false, true})
             ok &= render_main(out.filePath(QStringLiteral("main-%1%2.png").arg(t).arg(labels ? "-labels" : "")),

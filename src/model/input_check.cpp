@@ -1,17 +1,14 @@
 #include "input_check.h"
 
-#include "model/howa_table.h"
-#include "model/numbers.h"
+#include "howa_table.h"
+#include "numbers.h"
 
-namespace tesselka::run {
+namespace tesselka::model {
 
 std::optional<double> accept_temperature(std::string_view text)
 {
     const auto value = parse_number(text);
-    if (!value)
-        return std::nullopt;
-    const double index = round_half_even(*value + 10);
-    if (index < 0 || index >= model::HowaTable::kSize)
+    if (!value || !HowaTable::covers(*value))
         return std::nullopt;
     return value;
 }
@@ -32,14 +29,12 @@ std::optional<double> accept(Field field, std::string_view text)
 std::string rejection_message(Field field)
 {
     switch (field) {
-    case Field::kion:
-        return "気温は -10 から 40 までの数で入力してください（単位 ℃）。";
-    case Field::situdo:
-        return "湿度は 0 から 100 までの数で入力してください（単位 ％）。";
+    case Field::kion: return "気温は -10 から 40 までの数で入力してください（単位 ℃）。";
+    case Field::situdo: return "湿度は 0 から 100 までの数で入力してください（単位 ％）。";
     case Field::t0:
         return "最初のコップの水温は -10 から 40 までの数で入力してください（単位 ℃）。";
     }
     return {};
 }
 
-}  // namespace tesselka::run
+}  // namespace tesselka::model

@@ -1,19 +1,19 @@
 #pragma once
-// Small helpers that let the layout code read like the layout's tables: a box in twips, a look,
-// and a caption.
+// Small helpers that let a window's layout code read like its layout table: a box in twips, a
+// look, and a caption.
 
-#include "forms/container.h"
-#include "forms/fonts.h"
-#include "forms/label.h"
-#include "forms/line.h"
-#include "forms/placed.h"
-#include "forms/shape.h"
+#include "container.h"
+#include "fonts.h"
+#include "label.h"
+#include "line.h"
+#include "placed.h"
+#include "shape.h"
 
 #include <QColor>
 
 #include <optional>
 
-namespace tesselka::screen {
+namespace tesselka::forms {
 
 struct Box {
     double left, top, width, height;
@@ -24,18 +24,17 @@ struct LabelLook {
     bool bold = false;
     std::optional<QColor> fore;  // none: button text
     bool transparent = false;
-    forms::Label::Align align = forms::Label::Align::left;
+    Label::Align align = Label::Align::left;
 };
 
 inline QFont font_of(double points, bool bold = false)
 {
-    return points > 0 ? forms::stored_font(points, bold) : forms::ui_font();
+    return points > 0 ? stored_font(points, bold) : ui_font();
 }
 
-inline forms::Label& add_label(forms::Container& c, Box b, const QString& caption,
-                               const LabelLook& look = {})
+inline Label& add_label(Container& c, Box b, const QString& caption, const LabelLook& look = {})
 {
-    auto& label = c.add<forms::Label>();
+    auto& label = c.add<Label>();
     label.place(b.left, b.top, b.width, b.height);
     label.set_caption(caption);
     label.set_font(font_of(look.points, look.bold));
@@ -46,19 +45,19 @@ inline forms::Label& add_label(forms::Container& c, Box b, const QString& captio
     return label;
 }
 
-inline forms::Shape& add_shape(forms::Container& c, forms::Shape::Kind kind, Box b,
-                               std::optional<QColor> fill = std::nullopt)
+inline Shape& add_shape(Container& c, Shape::Kind kind, Box b,
+                        std::optional<QColor> fill = std::nullopt)
 {
-    auto& shape = c.add<forms::Shape>(kind);
+    auto& shape = c.add<Shape>(kind);
     shape.place(b.left, b.top, b.width, b.height);
     shape.set_fill_color(fill);
     return shape;
 }
 
-inline forms::Line& add_line(forms::Container& c, double x1, double y1, double x2, double y2,
-                             std::optional<QColor> color = std::nullopt, bool dotted = false)
+inline Line& add_line(Container& c, double x1, double y1, double x2, double y2,
+                      std::optional<QColor> color = std::nullopt, bool dotted = false)
 {
-    auto& line = c.add<forms::Line>();
+    auto& line = c.add<Line>();
     line.place(x1, y1, x2, y2);
     if (color)
         line.set_color(*color);
@@ -74,4 +73,4 @@ W* placed(W* widget, Box b, double points = 0, bool bold = false)
     return widget;
 }
 
-}  // namespace tesselka::screen
+}  // namespace tesselka::forms

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace tesselka::run {
+namespace tesselka::model {
 
 enum class Field { kion, situdo, t0 };
 
@@ -23,4 +23,4 @@ std::optional<double> accept(Field field, std::string_view text);
 // The Japanese message that names the field and what it accepts (UTF-8).
 std::string rejection_message(Field field);
 
-}  // namespace tesselka::run
+}  // namespace tesselka::model
