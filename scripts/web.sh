@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Builds Tesselka for the browser in build-web/: the folder web/ to put on a web server, and
+# tesselka-<version>-web.zip holding it. Qt for the browser is built once per machine
+# (scripts/qt-build.sh).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+. scripts/cross-build.sh
+scripts/install-deps.sh web
+qt="$(scripts/qt-build.sh web)"
+# Qt's browser build looks for an Emscripten SDK; Emscripten's link step runs Debian's acorn.
+EMSDK="$(scripts/emsdk-layout.sh)"
+export EMSDK NODE_PATH=/usr/share/nodejs
+out=build-web
+cross_build "$qt" "$out"
+
+name="tesselka-$(project_version)-web"
+rm -rf "$out/zip" && mkdir -p "$out/zip"
+cp -r "$out/web" "$out/zip/$name"
+zip_folder "$out/zip" "$name" "$out/$name.zip"
+ls -l "$out/$name.zip"
