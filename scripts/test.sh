@@ -1,9 +1,14 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test headless.
+# Installs what is missing, builds (for Linux, Windows and the browser), and runs every test
+# headless: the Windows build under Wine, the browser build in Chromium.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh test
-scripts/build.sh -DTESSELKA_TESTS=ON
+scripts/windows.sh
+scripts/web.sh
+(cd tests/web && npm ci --no-audit --no-fund --silent)
+scripts/build.sh -DTESSELKA_TESTS=ON -DTESSELKA_WINDOWS_BUILD="$PWD/build-windows" \
+  -DTESSELKA_WEB_BUILD="$PWD/build-web"
 cd build
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2 --timeout 600
 cd ..
