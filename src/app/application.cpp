@@ -1,5 +1,6 @@
 #include "application.h"
 
+#include "display.h"
 #include "forms/accessibility.h"
 #include "forms/app_info.h"
 #include "forms/error_report.h"
@@ -42,12 +43,47 @@ QStringList data_folders()
     return {exe, QDir(exe).filePath(QStringLiteral("../share/tesselka"))};
 }
 
+// The name and version that --version gives.
+void name_program()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("tesselka"));
+    QCoreApplication::setApplicationVersion(forms::version_text().mid(4));
+}
+
+// The exit status when the command line ends the program at once: --help or --version answered,
+// or an option refused. Nothing when the program goes on.
+std::optional<int> answered(const std::optional<Options>& options, const QString& error)
+{
+    if (!options) {
+        std::fprintf(stderr, "tesselka: %s\n", error.toUtf8().constData());
+        return 2;
+    }
+    if (!options->answer.isEmpty()) {
+        std::fputs(options->answer.toUtf8().constData(), stdout);
+        return 0;
+    }
+    return std::nullopt;
+}
+
+// With no display the command line is still answered, on a text console or over SSH; anything
+// else ends with one line saying why, not with Qt's abort.
+int run_without_display(int argc, char** argv)
+{
+    QCoreApplication application(argc, argv);
+    name_program();
+    install_qt_texts(application);
+    QString error;
+    if (const std::optional<int> status = answered(parse_options(application, error), error))
+        return *status;
+    std::fputs("tesselka: 画面が見つかりません。グラフィカルなデスクトップで起動してください。\n", stderr);
+    return 1;
+}
+
 }  // namespace
 
 void set_up(QApplication& application, const QString& font_file)
 {
-    application.setApplicationName(QStringLiteral("tesselka"));
-    application.setApplicationVersion(forms::version_text().mid(4));
+    name_program();
     // Ties the windows to the menu entry "tesselka.desktop"; on Wayland that is how they find
     // their icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("tesselka"));
@@ -86,18 +122,14 @@ run::MainWindow* hand_over(intro::StartView* intro)
 
 int run(int argc, char** argv)
 {
+    if (!display_exists(argc, argv))
+        return run_without_display(argc, argv);
     QApplication application(argc, argv);
     set_up(application);
     QString error;
     const std::optional<Options> options = parse_options(application, error);
-    if (!options) {
-        std::fprintf(stderr, "tesselka: %s\n", error.toUtf8().constData());
-        return 2;
-    }
-    if (!options->answer.isEmpty()) {
-        std::fputs(options->answer.toUtf8().constData(), stdout);
-        return 0;
-    }
+    if (const std::optional<int> status = answered(options, error))
+        return *status;
     forms::zoom_windows(options->zoom);
 
     if (const QStringList problems = picture_problems(); !problems.isEmpty()) {
