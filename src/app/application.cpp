@@ -5,7 +5,9 @@
 #include "forms/app_info.h"
 #include "forms/error_report.h"
 #include "forms/fonts.h"
+#include "forms/message_box.h"
 #include "forms/picture.h"
+#include "forms/twips.h"
 #include "forms/zoom.h"
 #include "intro/start_view.h"
 #include "options.h"
@@ -17,7 +19,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
-#include <QMessageBox>
+#include <QScreen>
 #include <QStyleFactory>
 
 #include <cstdio>
@@ -79,6 +81,16 @@ int run_without_display(int argc, char** argv)
     return 1;
 }
 
+// The zoom a window of `width` x `height` twips starts at: as asked, or in full screen the one at
+// which it fills the screen.
+double start_zoom(const Options& options, double width, double height)
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!options.full_screen || !screen)
+        return options.zoom;
+    return forms::Form::zoom_to_fill(width, height, screen->geometry().size());
+}
+
 }  // namespace
 
 void set_up(QApplication& application, const QString& font_file)
@@ -135,8 +147,11 @@ int run(int argc, char** argv)
     if (const QStringList problems = picture_problems(); !problems.isEmpty()) {
         const QString message = picture_problem_message(problems);
         std::fprintf(stderr, "tesselka: %s\n", message.toUtf8().constData());
-        if (forms::can_show_dialogs())
-            QMessageBox::critical(nullptr, QStringLiteral("Tesselka"), message);
+        if (forms::can_show_dialogs()) {
+            // At the zoom the intro would have had; the program ends after it.
+            forms::set_zoom(start_zoom(*options, intro::StartView::kWidth, intro::StartView::kHeight));
+            forms::show_message(QMessageBox::Critical, message);
+        }
         return 2;
     }
 

@@ -1,9 +1,9 @@
 #include "error_report.h"
 
+#include "message_box.h"
 #include "timer.h"
 
 #include <QApplication>
-#include <QMessageBox>
 
 #include <cstdio>
 #include <cstdlib>
@@ -29,7 +29,7 @@ ReportDialog& report_dialog()
 {
     static ReportDialog show = [](const QString& text) {
         if (can_show_dialogs())
-            QMessageBox::critical(nullptr, QStringLiteral("Tesselka"), text);
+            show_message(QMessageBox::Critical, text, QApplication::activeWindow());
     };
     return show;
 }

@@ -65,11 +65,24 @@ void Form::add_zoom_keys()
     escape_->setEnabled(false);  // Esc is the windows' own outside full screen
 }
 
+namespace {
+
+// Twips as whole pixels of the screen at a zoom.
+int pixels_at(double twips, double factor)
+{
+    return static_cast<int>(std::floor(twips * screen_pixels_per_twip() * factor + 0.5));
+}
+
+}  // namespace
+
 QSize Form::client_size(double factor) const
 {
-    const double scale = screen_pixels_per_twip() * factor;
-    return {static_cast<int>(std::floor(client_width_ * scale + 0.5)),
-            static_cast<int>(std::floor(client_height_ * scale + 0.5))};
+    return {pixels_at(client_width_, factor), pixels_at(client_height_, factor)};
+}
+
+double Form::zoom_to_fill(double width, double height, QSize room)
+{
+    return std::min(double(room.width()) / pixels_at(width, 1), double(room.height()) / pixels_at(height, 1));
 }
 
 QRect Form::client_rect() const
@@ -173,8 +186,7 @@ void Form::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
     if (!full_screen_)
         return;
-    const QSize laid_out = client_size(1.0);
-    zoom_windows(std::min(double(width()) / laid_out.width(), double(height()) / laid_out.height()));
+    zoom_windows(zoom_to_fill(client_width_, client_height_, size()));
 }
 
 void Form::wheelEvent(QWheelEvent* event)
