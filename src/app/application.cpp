@@ -158,7 +158,7 @@ int run(int argc, char** argv)
     auto* intro = new intro::StartView;
     intro->setAttribute(Qt::WA_DeleteOnClose);
     intro->on_next([intro] { hand_over(intro); });
-    new WarmUp(*intro);
+    new WarmUp(*intro, start_zoom(*options, run::MainWindow::kWidth, run::MainWindow::kHeight));
     forms::run_guarded([intro, full_screen = options->full_screen] {
         intro->load();
         intro->center_on_screen();
