@@ -1,8 +1,8 @@
 // The program's own start-up (app::run, as the executable runs it), watched by the hook: process
 // start to the intro window's first paint, the warm-up done while the intro shows, "次へ" to the
 // simulation window's first paint, then PROBE_TICKS cooling ticks. PROBE_ZOOM=PERCENT starts it
-// with --zoom PERCENT; PROBE_ZOOM_CHANGES=1 makes each tick a zoom change, 100 % to 200 % or
-// back, in place of a cooling tick.
+// with --zoom PERCENT, PROBE_FULL_SCREEN=1 with --full-screen; PROBE_ZOOM_CHANGES=1 makes each
+// tick a zoom change, 100 % to 200 % or back, in place of a cooling tick.
 
 #include "probe_hook.h"
 
@@ -24,11 +24,13 @@ int main(int argc, char** argv)
     static const bool zoom_changes = qEnvironmentVariableIntValue("PROBE_ZOOM_CHANGES") == 1;
     QByteArray zoom = qgetenv("PROBE_ZOOM");
     std::vector<char*> args(argv, argv + argc);
-    char zoom_option[] = "--zoom";
+    char zoom_option[] = "--zoom", full_screen_option[] = "--full-screen";
     if (!zoom.isEmpty()) {
         args.push_back(zoom_option);
         args.push_back(zoom.data());
     }
+    if (qEnvironmentVariableIntValue("PROBE_FULL_SCREEN") == 1)
+        args.push_back(full_screen_option);
     args.push_back(nullptr);
     int count = static_cast<int>(args.size()) - 1;
     probe::install({

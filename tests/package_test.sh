@@ -18,15 +18,19 @@ step() {
   echo "$(date +%T) $*"
 }
 
+# With no address given to CMake: no Source field, and the MIT licence as the program's.
 cat >"$tmp/copyright" <<'EOF'
 Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/
 Upstream-Name: Tesselka
-Source: https://github.com/tesselka/tesselka
 
 Files: *
-Copyright: 2026 Tesselka project
-License: LicenseRef-proprietary
- All rights reserved by the Tesselka project.
+Copyright: 2026 The Tesselka authors
+License: MIT
+ MIT License
+ .
+ Copyright (c) 2026 The Tesselka authors
+ .
+ Permission is hereby granted, free of charge, to any person obtaining a copy
 EOF
 
 step "packing"
@@ -40,9 +44,10 @@ files=$(dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -v '/$' | sort)
 expected=$(
   printf '%s\n' ./usr/bin/tesselka ./usr/share/applications/tesselka.desktop \
     ./usr/share/doc/tesselka/changelog.gz ./usr/share/doc/tesselka/copyright \
+    ./usr/share/doc/tesselka/LICENSE \
     ./usr/share/doc/tesselka/IPA_Font_License.txt \
     ./usr/share/man/man1/tesselka.1.gz \
-    ./usr/share/metainfo/io.github.tesselka.tesselka.metainfo.xml
+    ./usr/share/metainfo/invalid.tesselka.tesselka.metainfo.xml
   for size in 16 32 48 64 128 256; do
     echo "./usr/share/icons/hicolor/${size}x${size}/apps/tesselka.png"
   done
@@ -63,6 +68,12 @@ if grep -qE -- '-dev$|fonts-|gtest|googletest|benchmark|xvfb|xdotool|openbox|cla
   fail "Depends names a package for building or testing"
 fi
 
+# No address that is nobody's or someone else's: no home page, and a maintainer at a domain
+# reserved to be invalid.
+[ -z "$(dpkg-deb -f "$deb" Homepage)" ] || fail "a Homepage field"
+[ "$(dpkg-deb -f "$deb" Maintainer)" = "The Tesselka authors <tesselka@tesselka.invalid>" ] ||
+  fail "Maintainer: $(dpkg-deb -f "$deb" Maintainer)"
+
 step "lintian"
 lint=0
 lintian --fail-on error "$deb" >"$tmp/lintian.log" 2>&1 || lint=$?
@@ -72,12 +83,16 @@ grep -v 'running with root privileges' "$tmp/lintian.log" || true
 root="$tmp/root"
 dpkg-deb -x "$deb" "$root"
 desktop="$root/usr/share/applications/tesselka.desktop"
-metainfo="$root/usr/share/metainfo/io.github.tesselka.tesselka.metainfo.xml"
+metainfo="$root/usr/share/metainfo/invalid.tesselka.tesselka.metainfo.xml"
 hints=$(desktop-file-validate "$desktop" 2>&1) || fail "desktop-file-validate: $hints"
 [ -z "$hints" ] || fail "desktop-file-validate: $hints"
 appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate"
 # The newest release in the metadata and in the changelog is the packaged version.
 grep -q '<release version="1.0.1"' "$metainfo" || fail "the metadata's release is not 1.0.1"
+grep -qx '  <project_license>MIT</project_license>' "$metainfo" || fail "the metadata's licence is not MIT"
+if grep -nE '<url|<screenshot|https?:' "$metainfo"; then fail "an address in the metadata"; fi
+if grep -rniE 'github|noreply' "$root" <(dpkg-deb -f "$deb"); then fail "an invented address"; fi
+cmp "$root/usr/share/doc/tesselka/LICENSE" "$source/LICENSE" || fail "LICENSE"
 [ "$(zcat "$root/usr/share/doc/tesselka/changelog.gz" | head -n 1 | cut -d ' ' -f 2)" = "(1.0.1)" ] ||
   fail "the changelog's newest entry is not 1.0.1"
 # The program's own stanza, then the font's, whose licence reads as in Debian's font package.

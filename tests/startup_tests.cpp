@@ -19,18 +19,33 @@ const QString kPictures = QFileInfo(kProgram).absolutePath();  // drawn beside i
 
 struct Outcome {
     bool finished;
-    int exit_code;
+    int exit_code;  // -1 when the program crashed or aborted
     QString error_output;
 };
 
+QProcessEnvironment offscreen()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    return env;
+}
+
+// As over SSH or on a text console: no display and no platform asked for.
+QProcessEnvironment no_display()
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    env.insert(QStringLiteral("DISPLAY"), QString());
+    return env;
+}
+
 // Starts `program` from `folder`; gives it `ms` to end by itself, then kills it.
 Outcome start(const QString& program, const QString& folder, int ms,
-              const QStringList& arguments = {})
+              const QStringList& arguments = {}, const QProcessEnvironment& env = offscreen())
 {
     QProcess p;
     p.setWorkingDirectory(folder);
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     p.setProcessEnvironment(env);
     p.start(program, arguments);
     EXPECT_TRUE(p.waitForStarted());
@@ -39,7 +54,7 @@ Outcome start(const QString& program, const QString& folder, int ms,
         p.kill();
         p.waitForFinished();
     }
-    return {finished, p.exitCode(),
+    return {finished, p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
             QString::fromUtf8(p.readAllStandardError() + p.readAllStandardOutput())};
 }
 
@@ -123,31 +138,62 @@ QStringList own_lines(const QString& output)
     return output.split('\n').filter(QRegularExpression(QStringLiteral("^tesselka")));
 }
 
-TEST(StartupOptions, ABadZoomOrOptionIsRefusedInOneLineNamingTheRange)
+// A line in Japanese: kana in it, and no English word once the options and the values quoted
+// from the command line are taken out.
+void expect_japanese(const QString& line)
+{
+    QString words = line;
+    words.remove(QRegularExpression(QStringLiteral("^tesselka:|'[^']*'|--[a-z-]+|PERCENT")));
+    EXPECT_TRUE(words.contains(QRegularExpression(QStringLiteral("[\\x{3041}-\\x{30ff}]"))))
+        << line.toStdString();
+    EXPECT_FALSE(words.contains(QRegularExpression(QStringLiteral("[A-Za-z]{2,}"))))
+        << line.toStdString();
+}
+
+TEST(StartupOptions, ABadZoomOrOptionIsRefusedInOneJapaneseLineNamingTheRange)
 {
     const QStringList bad[] = {{"--zoom", "50"},  {"--zoom", "301"}, {"--zoom", "150.5"},
                                {"--zoom", "abc"}, {"--zoom"},        {"--projector"},
-                               {"--zoom=99", "--full-screen"}};
+                               {"--zoom=99", "--full-screen"},       {"extra"}};
     for (const QStringList& arguments : bad) {
-        const Outcome r = start(kProgram, kPictures, 10000, arguments);
-        const QString what = arguments.join(' ');
-        ASSERT_TRUE(r.finished) << what.toStdString();
-        EXPECT_EQ(r.exit_code, 2) << what.toStdString();
-        const QStringList lines = own_lines(r.error_output);
-        ASSERT_EQ(lines.size(), 1) << r.error_output.toStdString();
-        EXPECT_TRUE(lines[0].contains("100 to 300")) << lines[0].toStdString();
+        for (const QProcessEnvironment& env : {offscreen(), no_display()}) {
+            const Outcome r = start(kProgram, kPictures, 10000, arguments, env);
+            const QString what = arguments.join(' ');
+            ASSERT_TRUE(r.finished) << what.toStdString();
+            EXPECT_EQ(r.exit_code, 2) << what.toStdString();
+            const QStringList lines = own_lines(r.error_output);
+            ASSERT_EQ(lines.size(), 1) << r.error_output.toStdString();
+            EXPECT_TRUE(lines[0].contains(QStringLiteral("100〜300"))) << lines[0].toStdString();
+            expect_japanese(lines[0]);
+        }
     }
 }
 
-TEST(StartupOptions, HelpVersionAndGoodValues)
+TEST(StartupOptions, HelpAndVersionAnswerWithOrWithoutADisplay)
 {
-    const Outcome help = start(kProgram, kPictures, 10000, {"--help"});
-    EXPECT_EQ(help.exit_code, 0);
-    EXPECT_TRUE(help.error_output.contains("--zoom <PERCENT>"));
-    EXPECT_TRUE(help.error_output.contains("--full-screen"));
-    const Outcome version = start(kProgram, kPictures, 10000, {"--version"});
-    EXPECT_EQ(version.exit_code, 0);
-    EXPECT_TRUE(version.error_output.contains("tesselka " TESSELKA_VERSION));
+    for (const QProcessEnvironment& env : {offscreen(), no_display()}) {
+        const Outcome help = start(kProgram, kPictures, 10000, {"--help"}, env);
+        EXPECT_EQ(help.exit_code, 0) << help.error_output.toStdString();
+        EXPECT_TRUE(help.error_output.contains("--zoom <PERCENT>"));
+        EXPECT_TRUE(help.error_output.contains("--full-screen"));
+        const Outcome version = start(kProgram, kPictures, 10000, {"--version"}, env);
+        EXPECT_EQ(version.exit_code, 0) << version.error_output.toStdString();
+        EXPECT_EQ(own_lines(version.error_output), QStringList{"tesselka " TESSELKA_VERSION});
+    }
+}
+
+TEST(StartupOptions, GoodValuesStartTheIntroAndNoDisplayEndsInOneLine)
+{
     const Outcome good = start(kProgram, kPictures, 1500, {"--zoom", "300", "--full-screen"});
     EXPECT_FALSE(good.finished) << good.error_output.toStdString();  // running its intro
+    // Qt's own option still names the platform.
+    const Outcome platform = start(kProgram, kPictures, 1500, {"-platform", "offscreen"}, no_display());
+    EXPECT_FALSE(platform.finished) << platform.error_output.toStdString();
+    for (const QStringList& arguments : {QStringList(), QStringList{"--zoom", "200"}}) {
+        const Outcome none = start(kProgram, kPictures, 10000, arguments, no_display());
+        EXPECT_EQ(none.exit_code, 1) << none.error_output.toStdString();  // not Qt's abort
+        ASSERT_EQ(none.error_output.count('\n'), 1) << none.error_output.toStdString();
+        EXPECT_TRUE(none.error_output.contains(QStringLiteral("デスクトップ")));
+        expect_japanese(none.error_output.trimmed());
+    }
 }

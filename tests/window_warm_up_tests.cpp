@@ -1,10 +1,12 @@
 // The warm-up while the intro shows: it prepares every font and character the simulation window
-// draws, and it makes no window and holds nothing up when the intro goes.
+// draws, at the zoom it is drawn at, and it makes no window and holds nothing up when the intro goes.
 
 #include "window_fixture.h"
 
 #include "app/warm_up.h"
+#include "forms/fonts.h"
 #include "forms/frame.h"
+#include "forms/zoom.h"
 #include "intro/start_view.h"
 
 #include <QApplication>
@@ -17,7 +19,7 @@ using tesselka::testing::WindowTest;
 
 namespace {
 
-// Every text the window draws, with its font: the labels of the window, its frame and its
+// Every text the window draws, with the font it is drawn in: the labels of the window, its frame and its
 // picture boxes, and the captions and items of its windowed controls.
 std::vector<std::pair<QFont, QString>> texts_drawn(run::MainWindow& w)
 {
@@ -34,7 +36,7 @@ std::vector<std::pair<QFont, QString>> texts_drawn(run::MainWindow& w)
     }
     for (const auto* c : containers)
         for (const auto* label : c->labels())
-            out.push_back({label->font(), label->caption()});
+            out.push_back({forms::zoomed(label->font()), label->caption()});  // as it paints
     for (auto* button : w.findChildren<QAbstractButton*>())
         out.push_back({button->font(), button->text()});
     for (auto* list : w.findChildren<QComboBox*>())
@@ -45,23 +47,33 @@ std::vector<std::pair<QFont, QString>> texts_drawn(run::MainWindow& w)
 
 }  // namespace
 
-using WarmUpTest = WindowTest;
-
-TEST_F(WarmUpTest, PreparesEveryFontAndCharacterTheSimulationWindowDraws)
-{
-    const auto fonts = app::WarmUp::fonts();
-    const QString characters = app::WarmUp::characters();
-    const auto texts = texts_drawn(*w);
-    ASSERT_GT(texts.size(), 60u);  // so that a broken walk cannot pass
-    QString missing;
-    for (const auto& [font, text] : texts) {
-        EXPECT_TRUE(std::find(fonts.begin(), fonts.end(), font) != fonts.end())
-            << font.toString().toStdString() << " for \"" << text.toStdString() << "\"";
-        for (QChar c : text)
-            if (!characters.contains(c) && !missing.contains(c) && c != '\n')
-                missing += c;
+struct WarmUpTest : WindowTest {
+    void TearDown() override
+    {
+        forms::zoom_windows(1.0);
+        WindowTest::TearDown();
     }
-    EXPECT_TRUE(missing.isEmpty()) << "not prepared: \"" << missing.toStdString() << "\"";
+};
+
+TEST_F(WarmUpTest, PreparesEveryFontAndCharacterTheSimulationWindowDrawsAtItsZoom)
+{
+    const QString characters = app::WarmUp::characters();
+    // As laid out, started with --zoom 200, and full screen on 1920 x 1080 (1080 / 488 pixels).
+    for (double factor : {1.0, 2.0, 1080.0 / 488}) {
+        forms::zoom_windows(factor);
+        const auto fonts = app::WarmUp::fonts(factor);
+        const auto texts = texts_drawn(*w);
+        ASSERT_GT(texts.size(), 60u);  // so that a broken walk cannot pass
+        QString missing;
+        for (const auto& [font, text] : texts) {
+            EXPECT_TRUE(std::find(fonts.begin(), fonts.end(), font) != fonts.end())
+                << font.toString().toStdString() << " for \"" << text.toStdString() << "\" at " << factor;
+            for (QChar c : text)
+                if (!characters.contains(c) && !missing.contains(c) && c != '\n')
+                    missing += c;
+        }
+        EXPECT_TRUE(missing.isEmpty()) << "not prepared: \"" << missing.toStdString() << "\"";
+    }
 }
 
 // Runs the event loop until nothing is left for it to do, as between a pupil's clicks.
@@ -74,7 +86,7 @@ void run_idle()
 TEST(WarmUp, StartsAfterTheIntrosFirstPaintAndMakesNoWindow)
 {
     intro::StartView intro;
-    auto* warm_up = new app::WarmUp(intro);
+    auto* warm_up = new app::WarmUp(intro, 1.0);
     bool told = false;
     warm_up->on_finished([&] { told = true; });
     run_idle();
@@ -109,7 +121,7 @@ private:
 TEST(WarmUp, StopsWhenTheIntroIsHidden)
 {
     intro::StartView intro;
-    auto* warm_up = new app::WarmUp(intro);
+    auto* warm_up = new app::WarmUp(intro, 1.0);
     HideAfterFirstPaint hide(intro);
     intro.show();
     run_idle();

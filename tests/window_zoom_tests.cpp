@@ -4,11 +4,14 @@
 
 #include "window_fixture.h"
 
+#include "forms/message_box.h"
 #include "forms/twips.h"
 #include "forms/zoom.h"
 #include "intro/start_view.h"
 
 #include <QAbstractItemView>
+#include <QLabel>
+#include <QTimer>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -75,7 +78,48 @@ void expect_near(const QRect& got, const QRect& laid_out, double factor, const Q
         << got.width() << "x" << got.height();
 }
 
+// What a message box shows while it is up, read and then closed as OK would close it.
+struct MessageBoxLook {
+    double points = 0;  // of its text
+    QSize icon, button;
+    QPoint centre;
+};
+
+MessageBoxLook show_message_box(QWidget* parent)
+{
+    MessageBoxLook look;
+    QTimer::singleShot(0, [&look] {
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(window); box && box->isVisible()) {
+                look = {box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))->font().pointSizeF(),
+                        box->iconPixmap().deviceIndependentSize().toSize(),
+                        box->button(QMessageBox::Ok)->size(), box->frameGeometry().center()};
+                box->button(QMessageBox::Ok)->click();
+            }
+    });
+    forms::show_message(QMessageBox::Warning, QStringLiteral("気温には数を入れてください。"), parent);
+    return look;
+}
+
 }  // namespace
+
+TEST_F(Zoomed, AMessageBoxHasTheWindowsZoomAndIsCentredOnIt)
+{
+    // Over the intro, which at 200 % still fits the 800 x 800 offscreen screen with its box.
+    intro::StartView v;
+    v.move(20, 30);
+    v.show();
+    const MessageBoxLook laid_out = show_message_box(&v);
+    EXPECT_EQ(laid_out.points, 9);  // the windows' font
+    EXPECT_EQ(laid_out.icon, QSize(48, 48));  // Fusion's
+    forms::zoom_windows(2.0);
+    const MessageBoxLook zoomed = show_message_box(&v);
+    EXPECT_EQ(zoomed.points, 18);
+    EXPECT_EQ(zoomed.icon, QSize(96, 96));
+    EXPECT_NEAR(zoomed.button.width(), 2 * laid_out.button.width(), 2);
+    EXPECT_NEAR(zoomed.button.height(), 2 * laid_out.button.height(), 2);
+    EXPECT_LE((zoomed.centre - v.frameGeometry().center()).manhattanLength(), 2);
+}
 
 TEST_F(Zoomed, EveryControlAndTheWindowScale)
 {

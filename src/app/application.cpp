@@ -4,8 +4,10 @@
 #include "forms/app_info.h"
 #include "forms/error_report.h"
 #include "forms/fonts.h"
+#include "forms/message_box.h"
 #include "forms/picture.h"
 #include "forms/platform.h"
+#include "forms/twips.h"
 #include "forms/zoom.h"
 #include "intro/start_view.h"
 #include "options.h"
@@ -17,7 +19,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
-#include <QMessageBox>
+#include <QScreen>
 #include <QStyleFactory>
 
 #include <cstdio>
@@ -43,12 +45,57 @@ QStringList data_folders()
     return {exe, QDir(exe).filePath(QStringLiteral("../share/tesselka"))};
 }
 
+// The name and version that --version gives.
+void name_program()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("tesselka"));
+    QCoreApplication::setApplicationVersion(forms::version_text().mid(4));
+}
+
+// The exit status when the command line ends the program at once: --help or --version answered,
+// or an option refused. Nothing when the program goes on.
+std::optional<int> answered(const std::optional<Options>& options, const QString& error)
+{
+    if (!options) {
+        std::fprintf(stderr, "tesselka: %s\n", error.toUtf8().constData());
+        return 2;
+    }
+    if (!options->answer.isEmpty()) {
+        std::fputs(options->answer.toUtf8().constData(), stdout);
+        return 0;
+    }
+    return std::nullopt;
+}
+
+// With no display the command line is still answered, on a text console or over SSH; anything
+// else ends with one line saying why, not with Qt's abort.
+int run_without_display(int argc, char** argv)
+{
+    QCoreApplication application(argc, argv);
+    name_program();
+    install_qt_texts(application);
+    QString error;
+    if (const std::optional<int> status = answered(parse_options(application, error), error))
+        return *status;
+    std::fputs("tesselka: 画面が見つかりません。グラフィカルなデスクトップで起動してください。\n", stderr);
+    return 1;
+}
+
+// The zoom a window of `width` x `height` twips starts at: as asked, or in full screen the one at
+// which it fills the screen.
+double start_zoom(const Options& options, double width, double height)
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!options.full_screen || !screen)
+        return options.zoom;
+    return forms::Form::zoom_to_fill(width, height, screen->geometry().size());
+}
+
 }  // namespace
 
 void set_up(QApplication& application, const QString& font_file)
 {
-    application.setApplicationName(QStringLiteral("tesselka"));
-    application.setApplicationVersion(forms::version_text().mid(4));
+    name_program();
     // Ties the windows to the menu entry "tesselka.desktop"; on Wayland that is how they find
     // their icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("tesselka"));
@@ -88,34 +135,34 @@ run::MainWindow* hand_over(intro::StartView* intro)
 int run(int argc, char** argv)
 {
     forms::prepare_platform();
+    if (!forms::display_exists(argc, argv))
+        return run_without_display(argc, argv);
     QApplication application(argc, argv);
     set_up(application);
     QString error;
     const std::optional<Options> options = parse_options(application, error);
-    if (!options) {
-        std::fprintf(stderr, "tesselka: %s\n", error.toUtf8().constData());
-        return 2;
-    }
-    if (!options->answer.isEmpty()) {
-        std::fputs(options->answer.toUtf8().constData(), stdout);
-        return 0;
-    }
+    if (const std::optional<int> status = answered(options, error))
+        return *status;
     forms::zoom_windows(options->zoom);
 
     if (const QStringList problems = picture_problems(); !problems.isEmpty()) {
         const QString message = picture_problem_message(problems);
         std::fprintf(stderr, "tesselka: %s\n", message.toUtf8().constData());
-        if (forms::can_show_dialogs())
-            QMessageBox::critical(nullptr, QStringLiteral("Tesselka"), message);
+        if (forms::can_show_dialogs()) {
+            // At the zoom the intro would have had; the program ends after it.
+            forms::set_zoom(start_zoom(*options, intro::StartView::kWidth, intro::StartView::kHeight));
+            forms::show_message(QMessageBox::Critical, message);
+        }
         return 2;
     }
 
     auto* intro = new intro::StartView;
     intro->setAttribute(Qt::WA_DeleteOnClose);
     intro->on_next([intro] { hand_over(intro); });
-    new WarmUp(*intro);
+    new WarmUp(*intro, start_zoom(*options, run::MainWindow::kWidth, run::MainWindow::kHeight));
     forms::run_guarded([intro, full_screen = options->full_screen] {
         intro->load();
+        forms::follow_page(run::MainWindow::kWidth, run::MainWindow::kHeight);
         intro->center_on_screen();
         if (full_screen)
             intro->set_full_screen(true);

@@ -19,9 +19,12 @@ std::optional<Options> parse_options(const QCoreApplication& application, QStrin
     const QCommandLineOption full_screen(
         QStringLiteral("full-screen"), QStringLiteral("全画面で始めます（プロジェクター用）。"));
     parser.addOptions({zoom, full_screen});
+    // Every refusal ends with the range and where help is; Qt's own error text is in Japanese
+    // too, with Qt's texts installed.
+    const QString hint = QStringLiteral("（--zoom は %1〜%2 の整数。使い方は --help で表示します）")
+                             .arg(kMinZoom).arg(kMaxZoom);
     if (!parser.parse(application.arguments())) {
-        error = parser.errorText() + QStringLiteral(" (--zoom PERCENT takes %1 to %2; see --help)")
-                                         .arg(kMinZoom).arg(kMaxZoom);
+        error = parser.errorText() + hint;
         return std::nullopt;
     }
     // Answered by returning, not by Qt's exit() from inside the parser: the program then ends
@@ -35,7 +38,7 @@ std::optional<Options> parse_options(const QCoreApplication& application, QStrin
         return options;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        error = QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().first());
+        error = QStringLiteral("余分な引数 '%1' があります").arg(parser.positionalArguments().first()) + hint;
         return std::nullopt;
     }
     options.full_screen = parser.isSet(full_screen);
@@ -43,8 +46,7 @@ std::optional<Options> parse_options(const QCoreApplication& application, QStrin
         bool ok = false;
         const int percent = parser.value(zoom).toInt(&ok);
         if (!ok || percent < kMinZoom || percent > kMaxZoom) {
-            error = QStringLiteral("--zoom takes a whole percentage from %1 to %2, not '%3'")
-                        .arg(kMinZoom).arg(kMaxZoom).arg(parser.value(zoom));
+            error = QStringLiteral("--zoom の値 '%1' は使えません").arg(parser.value(zoom)) + hint;
             return std::nullopt;
         }
         options.zoom = percent / 100.0;

@@ -32,7 +32,7 @@ void draw_once(const QFont& font, qreal offset, qreal ratio)
 
 }  // namespace
 
-WarmUp::WarmUp(QWidget& intro) : QObject(&intro), intro_(intro), fonts_(fonts())
+WarmUp::WarmUp(QWidget& intro, double zoom) : QObject(&intro), intro_(intro), fonts_(fonts(zoom))
 {
     intro.installEventFilter(this);
 }
@@ -66,16 +66,19 @@ void WarmUp::step()
         on_finished_();
 }
 
-std::vector<QFont> WarmUp::fonts()
+std::vector<QFont> WarmUp::fonts(double zoom)
 {
     // The sizes the simulation window's layout gives its captions, buttons and lists.
-    return {forms::ui_font(),
-            forms::stored_font(8.25),
-            forms::stored_font(9.75),
-            forms::stored_font(11.25),
-            forms::stored_font(11.25, true),
-            forms::stored_font(12),
-            forms::stored_font(27.75, true)};
+    std::vector<QFont> fonts = {forms::ui_font(),
+                                forms::stored_font(8.25),
+                                forms::stored_font(9.75),
+                                forms::stored_font(11.25),
+                                forms::stored_font(11.25, true),
+                                forms::stored_font(12),
+                                forms::stored_font(27.75, true)};
+    for (QFont& font : fonts)
+        font = forms::zoomed(font, zoom);
+    return fonts;
 }
 
 QString WarmUp::characters()

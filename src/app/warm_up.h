@@ -3,7 +3,7 @@
 // 「次へ」: most of its first paint is loading the fonts it draws with and drawing each glyph
 // for the first time. Here those fonts are loaded and the window's characters drawn once, at
 // every sub-pixel offset, into an image that is thrown away; the glyphs stay in the fonts'
-// caches for the window to find. Nothing of the simulation window is made, and nothing read, so
+// caches for the window to find, at the zoom the window will be drawn at. Nothing of the simulation window is made, and nothing read, so
 // nothing can fail here.
 
 #include <QFont>
@@ -21,15 +21,15 @@ class WarmUp : public QObject {
 public:
     // Starts once `intro` has been painted for the first time, one small step at a time when
     // the event loop has nothing else to do; stops as soon as the intro is hidden. A child of
-    // the intro, it goes with it.
-    explicit WarmUp(QWidget& intro);
+    // the intro, it goes with it. The fonts are prepared at `zoom`.
+    WarmUp(QWidget& intro, double zoom);
 
     bool finished() const { return done_ == steps(); }
     // Runs once the last step is done; the benchmark marks the moment.
     void on_finished(std::function<void()> handler) { on_finished_ = std::move(handler); }
 
-    // The fonts and the characters prepared.
-    static std::vector<QFont> fonts();
+    // The fonts prepared at a zoom, and the characters.
+    static std::vector<QFont> fonts(double zoom);
     static QString characters();
 
 protected:

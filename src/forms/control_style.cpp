@@ -34,6 +34,16 @@ public:
         }
     }
 
+    // A push button is sized as Fusion sizes it as laid out, then enlarged: its least width and
+    // margins grow with the text.
+    QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& contents,
+                           const QWidget* widget) const override
+    {
+        if (type != CT_PushButton || zoom() == 1.0)
+            return QProxyStyle::sizeFromContents(type, option, contents, widget);
+        return QProxyStyle::sizeFromContents(type, option, contents / zoom(), widget) * zoom();
+    }
+
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option,
                          SubControl part, const QWidget* widget) const override
     {

@@ -1,7 +1,9 @@
 #include "error_report.h"
 
+#include "message_box.h"
+#include "platform.h"
+
 #include <QApplication>
-#include <QMessageBox>
 
 #include <cstdio>
 #include <cstdlib>
@@ -34,7 +36,7 @@ ReportDialog& report_dialog()
 {
     static ReportDialog show = [](const QString& text) {
         if (can_show_dialogs())
-            QMessageBox::critical(nullptr, QStringLiteral("Tesselka"), text);
+            show_message(QMessageBox::Critical, text, QApplication::activeWindow());
     };
     return show;
 }
@@ -49,12 +51,12 @@ void report_and_end(const RuntimeError& error)
     if (reporting)
         return;
     reporting = true;
-    // The message box waits for the pupil in an event loop of its own; nothing may run on
-    // behind it.
+    // The message box waits for the pupil; nothing may run on behind it. The program ends
+    // once it is closed.
     for (const auto& action : before_report_actions())
         action();
     report_dialog()(text);
-    std::exit(EXIT_FAILURE);
+    end_program(EXIT_FAILURE);
 }
 
 ErrorReporter& reporter()

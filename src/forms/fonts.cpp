@@ -7,6 +7,7 @@
 #include <QFontInfo>
 #include <QResource>
 
+#include <cmath>
 #include <cstdio>
 
 // Pulls the font's resource object out of the static library; it must be declared outside any
@@ -88,13 +89,18 @@ QFont stored_font(double points, bool bold)
 
 QFont zoomed(const QFont& font)
 {
-    if (zoom() == 1.0)
+    return zoomed(font, zoom());
+}
+
+QFont zoomed(const QFont& font, double factor)
+{
+    if (factor == 1.0)
         return font;
     QFont out = font;
     if (font.pointSizeF() > 0)
-        out.setPointSizeF(font.pointSizeF() * zoom());
+        out.setPointSizeF(font.pointSizeF() * factor);
     else
-        out.setPixelSize(scaled(font.pixelSize()));
+        out.setPixelSize(static_cast<int>(std::lround(font.pixelSize() * factor)));
     return out;
 }
 

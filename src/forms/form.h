@@ -36,6 +36,10 @@ public:
     void set_full_screen(bool on);
     bool full_screen() const { return full_screen_; }
 
+    // The zoom at which a client area of `width` x `height` twips just fits `room`, as in full
+    // screen.
+    static double zoom_to_fill(double width, double height, QSize room);
+
     // Where the client area lies in `widget`, when it is a window: it moves from the top left
     // only in full screen.
     static QPoint client_origin_of(const QWidget* widget);

@@ -3,8 +3,6 @@
 // platform_desktop.cpp with platform_linux.cpp or platform_windows.cpp; the browser build
 // compiles platform_web.cpp. Nothing else asks which system it is on.
 
-#include <QSize>
-
 #include <functional>
 
 class QDialog;
@@ -13,6 +11,10 @@ namespace tesselka::forms {
 
 // Settings that must be made before the application object exists.
 void prepare_platform();
+
+// Whether the program can open a window at all, asked before Qt is: a GUI application that
+// finds no display to connect to ends the process with Qt's abort and a core dump.
+bool display_exists(int argc, char** argv);
 
 // Shows a dialog modal to the whole program and runs `after` once it has been closed, then
 // deletes it. On a desktop the call returns only then; the browser can run no second event
@@ -24,8 +26,8 @@ void show_modal(QDialog* dialog, std::function<void()> after = {});
 void end_program(int status);
 
 // In the browser, the windows live in the page: they take the largest zoom step at which a
-// window of `largest` (as laid out) fits it, centred, and follow the page when it is resized.
-// On a desktop the windows keep the zoom they were given.
-void follow_page(QSize largest);
+// window of `width` x `height` twips (the largest one) fits it, centred, and follow the page when
+// it is resized. On a desktop the windows keep the zoom they were given.
+void follow_page(double width, double height);
 
 }  // namespace tesselka::forms

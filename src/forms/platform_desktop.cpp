@@ -19,6 +19,6 @@ void end_program(int status)
     std::exit(status);
 }
 
-void follow_page(QSize) {}
+void follow_page(double, double) {}
 
 }  // namespace tesselka::forms

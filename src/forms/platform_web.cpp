@@ -1,10 +1,12 @@
 #include "platform.h"
 
+#include "twips.h"
 #include "zoom.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 
 #include <emscripten.h>
@@ -18,20 +20,40 @@ EM_JS(void, show_closing_page, (int status), {
         tesselkaEnded(status);
 });
 
-void fit_page(QSize largest)
+void centre(QWidget* window)
+{
+    if (const QScreen* page = QGuiApplication::primaryScreen())
+        window->move(page->availableGeometry().center() - window->rect().center());
+}
+
+// Each window is centred in the page once it shows: a place given before that is not kept.
+class Centring : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* object, QEvent* event) override
+    {
+        auto* window = qobject_cast<QWidget*>(object);
+        if (event->type() == QEvent::Show && window && window->isWindow())
+            QTimer::singleShot(0, window, [window] { centre(window); });
+        return false;
+    }
+};
+
+void fit_page(double width, double height)
 {
     const QScreen* page = QGuiApplication::primaryScreen();
     if (!page)
         return;
     const QSize room = page->availableGeometry().size();
+    const double pixels = screen_pixels_per_twip();
     double fit = kZoomSteps.front();
     for (double step : kZoomSteps)
-        if (largest.width() * step <= room.width() && largest.height() * step <= room.height())
+        if (width * pixels * step <= room.width() && height * pixels * step <= room.height())
             fit = step;
     zoom_windows(fit);
     for (QWidget* window : QApplication::topLevelWidgets())
         if (window->isVisible())
-            window->move(page->availableGeometry().center() - window->rect().center());
+            centre(window);
 }
 
 }  // namespace
@@ -61,17 +83,25 @@ void end_program(int status)
     show_closing_page(status);
 }
 
-void follow_page(QSize largest)
+void follow_page(double width, double height)
 {
-    fit_page(largest);
+    fit_page(width, height);
+    qApp->installEventFilter(new Centring(qApp));
     if (QScreen* page = QGuiApplication::primaryScreen())
-        QObject::connect(page, &QScreen::availableGeometryChanged, page, [largest] { fit_page(largest); });
+        QObject::connect(page, &QScreen::availableGeometryChanged, page,
+                         [width, height] { fit_page(width, height); });
     // The last window closes when the pupil presses 終わり; not while the intro hands over to
     // the simulation window, when the program is told not to end.
     QObject::connect(qApp, &QGuiApplication::lastWindowClosed, qApp, [] {
         if (QGuiApplication::quitOnLastWindowClosed())
             end_program(0);
     });
+}
+
+// Windows and the browser always have their screen.
+bool display_exists(int, char**)
+{
+    return true;
 }
 
 }  // namespace tesselka::forms

@@ -152,8 +152,7 @@ void Form::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
     if (!full_screen_)
         return;
-    const QSize laid_out = client_size(1.0);
-    zoom_windows(std::min(double(width()) / laid_out.width(), double(height()) / laid_out.height()));
+    zoom_windows(zoom_to_fill(client_width_, client_height_, size()));
 }
 
 void Form::wheelEvent(QWheelEvent* event)

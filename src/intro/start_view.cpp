@@ -27,7 +27,7 @@ QString picture_name(int page) { return QString::fromStdString(model::cup_pictur
 
 }  // namespace
 
-StartView::StartView() : Form(QStringLiteral("Tesselka(start)"), 5610, 4170)
+StartView::StartView() : Form(QStringLiteral("Tesselka(start)"), kWidth, kHeight)
 {
     auto& c = client();
     // Created back-most first: the captions, then the title, then the copyright line.

@@ -17,6 +17,9 @@ namespace tesselka::intro {
 
 class StartView : public forms::Form {
 public:
+    // The client area as laid out, in twips.
+    static constexpr double kWidth = 5610, kHeight = 4170;
+
     StartView();
 
     // The load, before the window is first shown.

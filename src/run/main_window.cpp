@@ -2,11 +2,11 @@
 
 #include "forms/app_info.h"
 #include "forms/error_report.h"
+#include "forms/message_box.h"
 #include "forms/picture.h"
 #include "model/cup.h"
 #include "model/numbers.h"
 
-#include <QMessageBox>
 #include <QShortcut>
 
 namespace tesselka::run {
@@ -18,7 +18,7 @@ namespace {
 MainWindow::MessageFunction& message_function()
 {
     static MainWindow::MessageFunction show = [](QWidget* parent, const QString& text) {
-        QMessageBox::warning(parent, QStringLiteral("Tesselka"), text);
+        forms::show_message(QMessageBox::Warning, text, parent);
     };
     return show;
 }

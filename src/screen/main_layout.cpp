@@ -22,7 +22,8 @@ const QColor kWhite(255, 255, 255);
 
 }  // namespace
 
-MainView::MainView() : Form(QStringLiteral("Tesselka(コップに水滴が付くのは？)"), 11100, 7320)
+MainView::MainView()
+    : Form(QStringLiteral("Tesselka(コップに水滴が付くのは？)"), kWidth, kHeight)
 {
     lay_out_title_and_run_controls();
     lay_out_setting();

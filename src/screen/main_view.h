@@ -26,6 +26,9 @@ QString grams(double amount);
 
 class MainView : public forms::Form {
 public:
+    // The client area as laid out, in twips.
+    static constexpr double kWidth = 11100, kHeight = 7320;
+
     MainView();
 
     // The one redraw: the model for the water temperature in `t1`, then every gauge.
