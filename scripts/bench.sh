@@ -33,7 +33,7 @@ fi
 
 echo "Building build-bench (Release) ..." >&2
 cmake --preset bench >/dev/null
-cmake --build build-bench -j2 --target tesselka_bench_report >/dev/null
+cmake --build build-bench -j2 --target tesselka_bench_report tesselka >/dev/null
 
 # Run from the build folder: the probes read the cup pictures drawn there.
 cd build-bench
@@ -58,6 +58,19 @@ if command -v xvfb-run >/dev/null; then
 else
   echo "xvfb-run is missing: start-up offscreen only" >&2
   "${report[@]}" --platforms offscreen >table.md
+fi
+
+# The Windows build under Wine beside the program here, from the start to the intro window
+# shown on one virtual display (scripts/windows.sh builds it; Wine has a fresh prefix).
+windows_folder="$(ls -d ../build-windows/stage/tesselka-* 2>/dev/null | head -n 1)"
+if [ -n "$windows_folder" ] && command -v xvfb-run >/dev/null; then
+  echo "Timing the start-up of the Windows build under Wine ..." >&2
+  xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" ../tests/windows/with_wine.sh bash -c '
+    linux=$(../bench/window_start.sh "$1" ./tesselka)
+    ../bench/window_start.sh 1 "$TESSELKA_E2E_WINE" "$0/tesselka.exe" >/dev/null  # Wine starts its services
+    wine=$(../bench/window_start.sh "$1" "$TESSELKA_E2E_WINE" "$0/tesselka.exe")
+    echo "| Start → intro window shown (X display): Linux / Windows build under Wine | $linux ms / $wine ms |"' \
+    "$(cd "$windows_folder" && pwd)" "$runs" >>table.md
 fi
 
 cat table.md
