@@ -1,5 +1,6 @@
 #include "platform.h"
 
+#include <QByteArray>
 #include <QtGlobal>
 
 #include <windows.h>
