@@ -73,9 +73,10 @@ std::optional<WindowId> Desktop::find(const QString& title, int timeout_ms)
     QElapsedTimer timer;
     timer.start();
     do {
-        const QStringList ids = windows(title);
-        if (!ids.isEmpty())
-            return ids.front().toULong();
+        // Wine maps a window before it has its size: it counts once it has one.
+        for (const QString& id : windows(title))
+            if (const QSize size = geometry(id.toULong()).size(); size.width() > 50 && size.height() > 50)
+                return id.toULong();
         pause(50);
     } while (timer.elapsed() < timeout_ms);
     return std::nullopt;
