@@ -134,11 +134,13 @@ std::string fixed_form(double value, const std::string& digits, int power)
 // One digit before the point, and a signed exponent of at least two digits.
 std::string exponent_form(const std::string& digits, int power)
 {
-    std::string text = digits.substr(0, 1);
-    if (digits.size() > 1)
-        text += "." + digits.substr(1);
-    const std::string exponent = std::to_string(std::abs(power));
-    return text + (power < 0 ? "e-" : "e+") + (exponent.size() < 2 ? "0" : "") + exponent;
+    std::string text = digits;
+    if (text.size() > 1)
+        text.insert(1, 1, '.');
+    text += power < 0 ? "e-" : "e+";
+    if (std::abs(power) < 10)
+        text += '0';
+    return text.append(std::to_string(std::abs(power)));
 }
 
 }  // namespace

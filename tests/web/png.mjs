@@ -37,7 +37,7 @@ export function readPng(bytes) {
   return { width, height, rgba };
 }
 
-// The pixels of `part` (x, y, width, height) of a picture that differ from another picture.
+// How many pixels of `picture`, from the point `at` on, differ from those of `reference`.
 export function differingPixels(picture, at, reference) {
   let n = 0;
   for (let y = 0; y < reference.height; ++y)
