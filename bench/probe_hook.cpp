@@ -102,7 +102,10 @@ public:
         if ((event->type() != QEvent::Show && event->type() != QEvent::Paint) ||
             !object->isWidgetType())
             return false;
+        // A window drawn while hidden (the program prepares the second so) is not on screen yet.
         QWidget* window = static_cast<QWidget*>(object)->window();
+        if (!window->isVisible())
+            return false;
         const bool first = stage_ == 0 && roles().is_first(window);
         if (!first && !(stage_ == 1 && roles().is_second(window)))
             return false;

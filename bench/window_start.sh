@@ -14,6 +14,7 @@ for _ in $(seq "$runs"); do
   until xdotool search --onlyvisible --name '^Tesselka\(start\)$' >/dev/null 2>&1; do
     sleep 0.01
     kill -0 "$pid" 2>/dev/null || { echo "window_start.sh: the program ended without a window" >&2; exit 1; }
+    (( $(date +%s%N) - start < 60000000000 )) || { kill "$pid"; echo "window_start.sh: no window in 60 s" >&2; exit 1; }
   done
   times+=($(( ($(date +%s%N) - start) / 1000000 )))
   kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null || true

@@ -65,7 +65,7 @@ fi
 windows_folder="$(ls -d ../build-windows/stage/tesselka-* 2>/dev/null | head -n 1)"
 if [ -n "$windows_folder" ] && command -v xvfb-run >/dev/null; then
   echo "Timing the start-up of the Windows build under Wine ..." >&2
-  xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" ../tests/windows/with_wine.sh bash -c '
+  QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" ../tests/windows/with_wine.sh bash -c '
     linux=$(../bench/window_start.sh "$1" ./tesselka)
     ../bench/window_start.sh 1 "$TESSELKA_E2E_WINE" "$0/tesselka.exe" >/dev/null  # Wine starts its services
     wine=$(../bench/window_start.sh "$1" "$TESSELKA_E2E_WINE" "$0/tesselka.exe")

@@ -83,18 +83,24 @@ void run_idle()
         QCoreApplication::processEvents();
 }
 
-TEST(WarmUp, StartsAfterTheIntrosFirstPaintAndMakesNoWindow)
+TEST(WarmUp, StartsAfterTheIntrosFirstPaintAndEndsWithItsLastStep)
 {
     intro::StartView intro;
-    auto* warm_up = new app::WarmUp(intro, 1.0);
+    int last_runs = 0;
+    auto* warm_up = new app::WarmUp(intro, 1.0, [&] { ++last_runs; });
     bool told = false;
-    warm_up->on_finished([&] { told = true; });
+    warm_up->on_finished([&] {
+        told = true;
+        EXPECT_EQ(last_runs, 1) << "the last step runs before the end is told";
+    });
     run_idle();
     EXPECT_FALSE(warm_up->finished()) << "started before the intro was painted";
+    EXPECT_EQ(last_runs, 0);
     intro.show();
     run_idle();
     EXPECT_TRUE(warm_up->finished());
     EXPECT_TRUE(told);
+    EXPECT_EQ(last_runs, 1);
     EXPECT_EQ(QApplication::topLevelWidgets(), QWidgetList{&intro});
 }
 

@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
+#include <QPointer>
 #include <QScreen>
 #include <QStyleFactory>
 
@@ -109,7 +110,16 @@ void set_up(QApplication& application, const QString& font_file)
     QApplication::setWindowIcon(globe_icon());
 }
 
-run::MainWindow* hand_over(intro::StartView* intro)
+run::MainWindow* make_main_window()
+{
+    auto* main = new run::MainWindow;
+    main->setAttribute(Qt::WA_DeleteOnClose);
+    main->load();
+    main->center_on_screen();
+    return main;
+}
+
+run::MainWindow* hand_over(intro::StartView* intro, run::MainWindow* prepared)
 {
     // The intro closes before the simulation window shows; without this the application would
     // take the moment with no window open for the end of the program.
@@ -117,18 +127,15 @@ run::MainWindow* hand_over(intro::StartView* intro)
     struct Restore {
         ~Restore() { QGuiApplication::setQuitOnLastWindowClosed(true); }
     } restore;
-    // Full screen goes over to the simulation window; the intro gives the zoom back first.
+    // Full screen goes over to the simulation window. One made now takes the zoom the intro
+    // gives back when it leaves full screen; a prepared one has it already.
     const bool full_screen = intro->full_screen();
-    intro->set_full_screen(false);
+    if (!prepared)
+        intro->set_full_screen(false);
     intro->close();
-    auto* main = new run::MainWindow;
-    main->setAttribute(Qt::WA_DeleteOnClose);
-    main->load();
-    main->center_on_screen();
-    if (full_screen)
-        main->set_full_screen(true);
-    else
-        main->show();
+    run::MainWindow* main = prepared ? prepared : make_main_window();
+    main->set_full_screen(full_screen);
+    main->show();
     return main;
 }
 
@@ -158,19 +165,35 @@ int run(int argc, char** argv)
 
     auto* intro = new intro::StartView;
     intro->setAttribute(Qt::WA_DeleteOnClose);
-    intro->on_next([intro] { hand_over(intro); });
-    new WarmUp(*intro, start_zoom(*options, run::MainWindow::kWidth, run::MainWindow::kHeight));
+    // The simulation window is made while the intro shows, as the warm-up's last step; it is
+    // deleted here if the intro is closed without 「次へ」.
+    QPointer<run::MainWindow> prepared;
+    intro->on_next([intro, &prepared] { hand_over(intro, prepared.get()); });
+    new WarmUp(*intro, start_zoom(*options, run::MainWindow::kWidth, run::MainWindow::kHeight),
+               forms::guarded([&prepared, &options] {
+                   prepared = make_main_window();
+                   // Full screen, it is drawn at the zoom that fills the screen, and Esc gives
+                   // back the zoom the program started at. The intro keeps its own meanwhile.
+                   const double intro_zoom = forms::zoom();
+                   if (options->full_screen) {
+                       forms::set_zoom(options->zoom);
+                       prepared->set_full_screen(true);
+                   }
+                   prepared->draw_hidden();
+                   forms::zoom_windows(intro_zoom);
+               }));
     forms::run_guarded([intro, full_screen = options->full_screen] {
         intro->load();
         forms::follow_page(run::MainWindow::kWidth, run::MainWindow::kHeight);
         intro->center_on_screen();
-        if (full_screen)
-            intro->set_full_screen(true);
-        else
-            intro->show();
+        intro->set_full_screen(full_screen);
+        intro->show();
         intro->Command1->setFocus();
     });
-    return application.exec();
+    const int status = application.exec();
+    if (prepared && !prepared->isVisible())
+        delete prepared;
+    return status;
 }
 
 }  // namespace tesselka::app

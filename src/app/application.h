@@ -18,9 +18,14 @@ namespace tesselka::app {
 // that they see the windows as a pupil does. The text is drawn in the font of `font_file`.
 void set_up(QApplication& application, const QString& font_file = forms::kCarriedFont);
 
-// The hand-over from the intro window: the intro goes, then the simulation window is created,
-// loaded and shown, not modal. The program does not end in between. Returns the new window.
-run::MainWindow* hand_over(intro::StartView* intro);
+// The simulation window, made and loaded, centred on the screen, not yet shown. It is deleted
+// when it is closed.
+run::MainWindow* make_main_window();
+
+// The hand-over from the intro window: the intro goes, then the simulation window shows, not
+// modal: `prepared` if there is one, else one made now. The program does not end in between.
+// Returns the window.
+run::MainWindow* hand_over(intro::StartView* intro, run::MainWindow* prepared = nullptr);
 
 // The whole program: returns its exit status.
 int run(int argc, char** argv);

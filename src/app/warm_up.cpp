@@ -32,7 +32,8 @@ void draw_once(const QFont& font, qreal offset, qreal ratio)
 
 }  // namespace
 
-WarmUp::WarmUp(QWidget& intro, double zoom) : QObject(&intro), intro_(intro), fonts_(fonts(zoom))
+WarmUp::WarmUp(QWidget& intro, double zoom, std::function<void()> last)
+    : QObject(&intro), intro_(intro), fonts_(fonts(zoom)), last_(std::move(last))
 {
     intro.installEventFilter(this);
 }
@@ -50,15 +51,18 @@ bool WarmUp::eventFilter(QObject* object, QEvent* event)
 
 std::size_t WarmUp::steps() const
 {
-    return fonts_.size() * std::size(kOffsets);
+    return fonts_.size() * std::size(kOffsets) + 1;
 }
 
 void WarmUp::step()
 {
     if (!intro_.isVisible() || finished())
         return;
-    draw_once(fonts_[done_ / std::size(kOffsets)], kOffsets[done_ % std::size(kOffsets)],
-              intro_.devicePixelRatioF());
+    if (done_ < fonts_.size() * std::size(kOffsets))
+        draw_once(fonts_[done_ / std::size(kOffsets)], kOffsets[done_ % std::size(kOffsets)],
+                  intro_.devicePixelRatioF());
+    else if (last_)
+        last_();
     ++done_;
     if (!finished())
         QTimer::singleShot(0, this, &WarmUp::step);

@@ -2,7 +2,9 @@
 
 #include "system_colors.h"
 #include "twips.h"
+#include "zoom.h"
 
+#include <QBackingStore>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
@@ -63,12 +65,26 @@ void Form::center_on_screen()
         move(s->availableGeometry().center() - QPoint(width() / 2, height() / 2));
 }
 
+void Form::draw_hidden()
+{
+    winId();  // the native window, and with it the backing store
+    QBackingStore* store = backingStore();
+    const QRect all = rect();
+    store->resize(all.size());
+    store->beginPaint(all);
+    render(store->paintDevice());
+    store->endPaint();
+}
+
 void Form::showEvent(QShowEvent* event)
 {
     // The focused control shows it from the start, not only after the first Tab. Qt clears
     // the flag when a window is shown, so it is set here.
     setAttribute(Qt::WA_KeyboardFocusChange);
     QWidget::showEvent(event);
+    // A window laid out full screen while hidden may have been drawn at another window's zoom.
+    if (full_screen_)
+        zoom_windows(zoom_to_fill(client_width_, client_height_, size()));
 }
 
 void Form::paintEvent(QPaintEvent* event)

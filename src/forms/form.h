@@ -21,6 +21,10 @@ public:
     const Container& client() const { return client_; }
     void center_on_screen();
 
+    // Draws the window once while it is hidden, into its own backing store: its first paint on
+    // screen then finds the store, and every cached caption and drawing surface, made already.
+    void draw_hidden();
+
     // Lays the window out again at the present zoom: its size, every windowed control and its
     // font; the light-weight controls follow by themselves.
     void apply_zoom();

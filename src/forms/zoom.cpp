@@ -133,13 +133,21 @@ void Form::set_full_screen(bool on)
         return;
     full_screen_ = on;
     escape_->setEnabled(on);
+    const bool shown = isVisible();
     // Window managers let only a window that may be resized and maximised fill the screen.
     setWindowFlags(on ? Qt::Window : kFixedWindow);
     if (on) {
         zoom_before_full_screen_ = zoom();
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        showFullScreen();  // the zoom follows in resizeEvent
+        if (shown) {
+            showFullScreen();  // the zoom follows in resizeEvent
+        } else {
+            // Laid out at the screen's size; show() shows it so.
+            setWindowState(Qt::WindowFullScreen);
+            if (const QScreen* s = screen())
+                setGeometry(s->geometry());
+        }
     } else {
         zoom_windows(zoom_before_full_screen_);
         center_on_screen();

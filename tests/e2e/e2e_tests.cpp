@@ -344,6 +344,7 @@ TEST_F(Zoom, AtTwiceTheSizeTheClicksLandAndStartTheRun)
 {
     const WindowId intro = open_intro({QStringLiteral("--zoom"), QStringLiteral("200")});
     EXPECT_EQ(Desktop::geometry(intro).size(), QSize(748, 556));
+    pause(1000);  // the simulation window is made and drawn, hidden, meanwhile
     Desktop::click(intro, kIntroNext * 2);
     const auto main = Desktop::find(kMain);
     ASSERT_TRUE(main);
@@ -362,7 +363,7 @@ TEST_F(Zoom, AtTwiceTheSizeTheClicksLandAndStartTheRun)
 TEST_F(Zoom, FullScreenFillsTheScreenCentredAndEscRestores)
 {
     const WindowId intro = open_intro({QStringLiteral("--full-screen")});
-    pause(300);
+    pause(1000);  // as above
     EXPECT_EQ(Desktop::geometry(intro), QRect(0, 0, 1920, 1080));
     // 374 x 278 pixels as laid out: 1080 / 278 = 3.885 times, 1453 wide, 233 from the left.
     Desktop::click(intro, QPoint(233, 0) + kIntroNext * 1080 / 278);
