@@ -1,5 +1,6 @@
 #include "form.h"
 
+#include "platform.h"
 #include "system_colors.h"
 #include "twips.h"
 #include "zoom.h"
@@ -14,7 +15,7 @@
 namespace tesselka::forms {
 
 Form::Form(const QString& caption, double client_width, double client_height)
-    : QWidget(nullptr, kFixedWindow), client_width_(client_width), client_height_(client_height)
+    : QWidget(nullptr, fixed_window_flags()), client_width_(client_width), client_height_(client_height)
 {
     setWindowTitle(caption);
     setFixedSize(client_size(zoom()));

@@ -56,11 +56,6 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
-    // A caption and a close box, and a size the user cannot change.
-    static constexpr Qt::WindowFlags kFixedWindow =
-        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-        Qt::MSWindowsFixedSizeDialogHint;
-
     // The client area's size at a zoom.
     QSize client_size(double zoom) const;
     QRect client_rect() const;

@@ -3,6 +3,8 @@
 // platform_desktop.cpp with platform_linux.cpp or platform_windows.cpp; the browser build
 // compiles platform_web.cpp. Nothing else asks which system it is on.
 
+#include <Qt>
+
 #include <functional>
 
 class QDialog;
@@ -15,6 +17,10 @@ void prepare_platform();
 // Whether the program can open a window at all, asked before Qt is: a GUI application that
 // finds no display to connect to ends the process with Qt's abort and a core dump.
 bool display_exists(int argc, char** argv);
+
+// The flags of a window of fixed size: on a desktop a caption and a close box; in the browser
+// none, the page being its frame.
+Qt::WindowFlags fixed_window_flags();
 
 // Shows a dialog modal to the whole program and runs `after` once it has been closed, then
 // deletes it. On a desktop the call returns only then; the browser can run no second event

@@ -6,6 +6,12 @@
 
 namespace tesselka::forms {
 
+Qt::WindowFlags fixed_window_flags()
+{
+    return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+           Qt::MSWindowsFixedSizeDialogHint;
+}
+
 void show_modal(QDialog* dialog, std::function<void()> after)
 {
     dialog->exec();

@@ -1,5 +1,6 @@
 #include "platform.h"
 
+#include "form.h"
 #include "twips.h"
 #include "zoom.h"
 
@@ -20,13 +21,21 @@ EM_JS(void, show_closing_page, (int status), {
         tesselkaEnded(status);
 });
 
+// The browser's platform shows every window full screen; ours keep their size, centred in the
+// page, unless the pupil has asked for full screen (F11). Message boxes place themselves.
 void centre(QWidget* window)
 {
-    if (const QScreen* page = QGuiApplication::primaryScreen())
-        window->move(page->availableGeometry().center() - window->rect().center());
+    auto* form = dynamic_cast<Form*>(window);
+    const QScreen* page = QGuiApplication::primaryScreen();
+    if (!form || form->full_screen() || !page)
+        return;
+    form->setWindowState(form->windowState() & ~Qt::WindowFullScreen);
+    // Its fixed size: the window's own may still be the page's until it is laid out again.
+    const QSize size = form->minimumSize();
+    form->move(page->availableGeometry().center() - QPoint(size.width() / 2, size.height() / 2));
 }
 
-// Each window is centred in the page once it shows: a place given before that is not kept.
+// Each window is centred once it shows: a place given before that is not kept.
 class Centring : public QObject {
 public:
     using QObject::QObject;
@@ -59,6 +68,11 @@ void fit_page(double width, double height)
 }  // namespace
 
 void prepare_platform() {}
+
+Qt::WindowFlags fixed_window_flags()
+{
+    return Qt::Window | Qt::FramelessWindowHint;
+}
 
 void show_modal(QDialog* dialog, std::function<void()> after)
 {

@@ -3,6 +3,7 @@
 #include "fonts.h"
 #include "form.h"
 #include "placed.h"
+#include "platform.h"
 #include "twips.h"
 
 #include <QApplication>
@@ -135,7 +136,7 @@ void Form::set_full_screen(bool on)
     escape_->setEnabled(on);
     const bool shown = isVisible();
     // Window managers let only a window that may be resized and maximised fill the screen.
-    setWindowFlags(on ? Qt::Window : kFixedWindow);
+    setWindowFlags(on ? Qt::Window : fixed_window_flags());
     if (on) {
         zoom_before_full_screen_ = zoom();
         setMinimumSize(0, 0);
