@@ -33,7 +33,7 @@ fi
 
 echo "Building build-bench (Release) ..." >&2
 cmake --preset bench >/dev/null
-cmake --build build-bench -j2 --target tesselka_bench_report tesselka >/dev/null
+cmake --build build-bench -j2 --target tesselka_bench_report tesselka tesselka_render >/dev/null
 
 # Run from the build folder: the probes read the cup pictures drawn there.
 cd build-bench
@@ -71,6 +71,18 @@ if [ -n "$windows_folder" ] && command -v xvfb-run >/dev/null; then
     wine=$(../bench/window_start.sh "$1" "$TESSELKA_E2E_WINE" "$0/tesselka.exe")
     echo "| Start → intro window shown (X display): Linux / Windows build under Wine | $linux ms / $wine ms |"' \
     "$(cd "$windows_folder" && pwd)" "$runs" >>table.md
+fi
+
+# The browser build in Chromium beside it: the page's bytes, and the time from navigation to the
+# intro's first frame (scripts/web.sh builds it; the browser tests measure it, served from here).
+web_zip="$(ls ../build-web/tesselka-*-web.zip 2>/dev/null | head -n 1)"
+if [ -n "$web_zip" ] && [ -d ../tests/web/node_modules ] && [ -x /usr/bin/chromium ]; then
+  echo "Timing the page in Chromium ..." >&2
+  TESSELKA_WEB_METRICS="$PWD/web-metrics.json" node --test-name-pattern="page loads" \
+    ../tests/web/web_test.mjs "$web_zip" ./tesselka_render >/dev/null
+  node -e 'const m = require(process.argv[1]);
+    console.log(`| The browser build in Chromium: bytes transferred / navigation → intro's first frame | ${(m.bytes / 1e6).toFixed(1)} MB / ${m.first_frame_ms} ms |`)' \
+    "$PWD/web-metrics.json" >>table.md
 fi
 
 cat table.md

@@ -6,7 +6,7 @@
 #   scripts/install-deps.sh package   that, and making its Debian package
 #   scripts/install-deps.sh windows   building for Windows (scripts/windows.sh)
 #   scripts/install-deps.sh web       building for the browser (scripts/web.sh)
-#   scripts/install-deps.sh [test]    all but web, and the tools of the tests, the fuzzer and the
+#   scripts/install-deps.sh [test]    all of these, and the tools of the tests, the fuzzer and the
 #                                     benchmarks
 #   scripts/install-deps.sh source    lets apt fetch Debian's source packages (Qt's, for the
 #                                     Windows and browser builds)
@@ -48,7 +48,7 @@ case "${1:-test}" in
   package) packages=("${run[@]}" "${package[@]}") ;;
   windows) packages=("${run[@]}" "${windows[@]}") ;;
   web) packages=("${run[@]}" "${web[@]}") ;;
-  test) packages=("${run[@]}" "${package[@]}" "${test[@]}" "${windows[@]}") ;;
+  test) packages=("${run[@]}" "${package[@]}" "${test[@]}" "${windows[@]}" "${web[@]}") ;;
   source) add_source_list; exit 0 ;;
   *) echo "usage: scripts/install-deps.sh [run|package|windows|web|test|source]" >&2; exit 2 ;;
 esac

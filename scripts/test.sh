@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds (for Linux and Windows), and runs every test headless, the
-# Windows build's under Wine.
+# Installs what is missing, builds (for Linux, Windows and the browser), and runs every test
+# headless: the Windows build's under Wine, the browser build's in Chromium.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh test
 scripts/windows.sh
-scripts/build.sh -DTESSELKA_TESTS=ON -DTESSELKA_WINDOWS_BUILD="$PWD/build-windows"
+scripts/web.sh
+# The browser tests' driver, from the lock file: puppeteer-core, which brings no browser.
+npm ci --prefix tests/web --no-audit --no-fund --silent
+scripts/build.sh -DTESSELKA_TESTS=ON -DTESSELKA_WINDOWS_BUILD="$PWD/build-windows" \
+  -DTESSELKA_WEB_BUILD="$PWD/build-web"
 cd build
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2 --timeout 600
 cd ..

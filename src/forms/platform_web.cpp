@@ -31,8 +31,8 @@ void centre(QWidget* window)
         return;
     form->setWindowState(form->windowState() & ~Qt::WindowFullScreen);
     // Its fixed size: the window's own may still be the page's until it is laid out again.
-    const QSize size = form->minimumSize();
-    form->move(page->availableGeometry().center() - QPoint(size.width() / 2, size.height() / 2));
+    const QSize margin = (page->availableGeometry().size() - form->minimumSize()) / 2;
+    form->move(page->availableGeometry().topLeft() + QPoint(margin.width(), margin.height()));
 }
 
 // Each window is centred once it shows: a place given before that is not kept.

@@ -37,14 +37,16 @@ export function readPng(bytes) {
   return { width, height, rgba };
 }
 
-// How many pixels of `picture`, from the point `at` on, differ from those of `reference`.
-export function differingPixels(picture, at, reference) {
+// How many pixels of `picture`, from the point `at` on, differ from those of `reference`: by more
+// than `tolerance` in a colour channel, outside the boxes `except` (in the reference's pixels).
+export function differingPixels(picture, at, reference, { tolerance = 0, except = [] } = {}) {
+  const excepted = (x, y) => except.some(box => x >= box.x && x < box.x + box.width &&
+                                                y >= box.y && y < box.y + box.height);
   let n = 0;
   for (let y = 0; y < reference.height; ++y)
     for (let x = 0; x < reference.width; ++x) {
       const i = ((at.y + y) * picture.width + at.x + x) * 4, j = (y * reference.width + x) * 4;
-      if (picture.rgba[i] !== reference.rgba[j] || picture.rgba[i + 1] !== reference.rgba[j + 1] ||
-          picture.rgba[i + 2] !== reference.rgba[j + 2])
+      if (!excepted(x, y) && [0, 1, 2].some(c => Math.abs(picture.rgba[i + c] - reference.rgba[j + c]) > tolerance))
         ++n;
     }
   return n;

@@ -34,7 +34,15 @@ function centred(size) {
 }
 const mainBox = centred(main_size), introBox = centred(intro_size);
 const at = (box, [x, y]) => [box.x + x * zoom, box.y + y * zoom];
-const shot = async () => readPng(Buffer.from(await page.screenshot({ type: "png" })));
+// What may differ from the Linux render, in the window's pixels at 100 %: the focus and the
+// caret of the live window (the render is of one without focus), the speed chosen for the run
+// (the render runs at the middle one); and the FreeType that Qt carries for the browser draws a
+// few glyph edges up to 4 levels apart from Debian's.
+const box = (x, y, width, height) => ({ x: x * zoom, y: y * zoom, width: width * zoom, height: height * zoom });
+const startButton = box(392, 56, 209, 33), speeds = box(568, 96, 121, 17), humidity = box(544, 448, 41, 23);
+const asOnLinux = { tolerance: 4, except: [startButton, speeds] };
+let lastShot;  // the PNG, kept for a failure
+const shot = async () => readPng(lastShot = Buffer.from(await page.screenshot({ type: "png" })));
 const sleep = ms => new Promise(resolve => setTimeout(resolve, ms));
 
 function serve(root) {
@@ -59,13 +67,18 @@ function serve(root) {
   });
 }
 
-// Waits until `check` on a new screenshot is true; returns that screenshot.
+// Waits until `check` on a new screenshot is true; returns that screenshot. `what` (a text, or a
+// function giving one) says what was awaited.
 async function waitFor(check, timeout_ms, what) {
   const start = Date.now();
   for (;;) {
     const picture = await shot();
     if (check(picture)) return picture;
-    if (Date.now() - start > timeout_ms) assert.fail(`timed out waiting for ${what}`);
+    if (Date.now() - start > timeout_ms) {
+      const kept = path.join(os.tmpdir(), "tesselka-web-failed.png");
+      fs.writeFileSync(kept, lastShot);
+      assert.fail(`timed out waiting for ${typeof what === "function" ? what() : what} (the page: ${kept})`);
+    }
     await sleep(50);
   }
 }
@@ -83,7 +96,9 @@ before(async () => {
   browser = await puppeteer.launch({
     executablePath: process.env.CHROMIUM || "/usr/bin/chromium",
     headless: true,
-    args: ["--no-sandbox", "--use-angle=swiftshader", "--enable-unsafe-swiftshader",
+    // Software WebGL; and none of the browser's own connections, which this machine refuses.
+    args: ["--no-sandbox", "--use-angle=swiftshader", "--enable-unsafe-swiftshader", "--no-first-run",
+           "--disable-background-networking", "--disable-component-update", "--disable-sync",
            `--window-size=${page_size.width},${page_size.height}`],
     defaultViewport: page_size,
   });
@@ -120,22 +135,12 @@ test("the page loads the program and shows the intro, centred", async () => {
 test("次へ opens the simulation window, at rest as on Linux", async () => {
   await sleep(5500);  // the intro's six pages
   await page.mouse.click(...at(introBox, places.next));
-  const picture = await waitFor(p => differingPixels(p, mainBox, references.start) < 2000, 10000, "the simulation window");
-  fs.writeFileSync(path.join(os.tmpdir(), "tesselka-web-rest.png"), await page.screenshot({ type: "png" }));
-  assert.equal(differingPixels(picture, mainBox, references.start), 0);
+  let closest = Infinity;
+  await waitFor(p => (closest = Math.min(closest, differingPixels(p, mainBox, references.start, asOnLinux))) === 0,
+                10000, () => `the simulation window as on Linux (closest: ${closest} pixels differ)`);
 });
 
-test("開始 at the fast speed cools the water to 15 °C as on Linux", async () => {
-  await page.mouse.click(...at(mainBox, places.labels));
-  await page.mouse.click(...at(mainBox, places.fast));
-  await page.mouse.click(...at(mainBox, places.start));
-  let best = Infinity;
-  await waitFor(p => (best = Math.min(best, differingPixels(p, mainBox, references.condensing))) === 0,
-                20000, `15 °C (closest: ${best} pixels differ)`);
-  await page.mouse.click(...at(mainBox, places.stop));
-});
-
-test("a typed bad value brings its message, and the lesson goes on", async () => {
+test("a typed bad value brings its message, then the window at rest again", async () => {
   const before = await shot();
   await page.mouse.click(...at(mainBox, places.situdo), { clickCount: 3 });
   await page.keyboard.type("abc");
@@ -143,7 +148,20 @@ test("a typed bad value brings its message, and the lesson goes on", async () =>
   // The message box covers the middle of the simulation window.
   await waitFor(p => differingPixels(p, mainBox, cut(before, mainBox)) > 5000, 5000, "the message");
   await page.keyboard.press("Enter");
-  await waitFor(p => differingPixels(p, mainBox, cut(before, mainBox)) < 200, 5000, "the message to close");
+  // The humidity goes back to 60, and the box keeps the focus.
+  const asAtRest = { ...asOnLinux, except: [...asOnLinux.except, humidity] };
+  await waitFor(p => differingPixels(p, mainBox, references.start, asAtRest) === 0, 5000,
+                "the message to close, and the window at rest as on Linux");
+});
+
+test("開始 at the fast speed cools the water to 15 °C as on Linux", async () => {
+  await page.mouse.click(...at(mainBox, places.labels));
+  await page.mouse.click(...at(mainBox, places.fast));
+  await page.mouse.click(...at(mainBox, places.start));
+  let closest = Infinity;
+  await waitFor(p => (closest = Math.min(closest, differingPixels(p, mainBox, references.condensing, asOnLinux))) === 0,
+                20000, () => `15 °C as on Linux (closest: ${closest} pixels differ)`);
+  await page.mouse.click(...at(mainBox, places.stop));
 });
 
 test("終わり leaves a page that says the lesson has ended", async () => {
