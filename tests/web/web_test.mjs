@@ -100,7 +100,7 @@ before(async () => {
     args: ["--no-sandbox", "--use-angle=swiftshader", "--enable-unsafe-swiftshader", "--no-first-run",
            "--disable-background-networking", "--disable-component-update", "--disable-sync",
            `--window-size=${page_size.width},${page_size.height}`],
-    defaultViewport: page_size,
+    defaultViewport: { ...page_size, hasTouch: true },  // a Chromebook's touch screen
   });
   page = await browser.newPage();
   const cdp = await page.createCDPSession();
@@ -132,9 +132,9 @@ test("the page loads the program and shows the intro, centred", async () => {
   console.log(`# page: ${(transferred.bytes / 1e6).toFixed(1)} MB transferred, intro after ${first_frame_ms} ms`);
 });
 
-test("次へ opens the simulation window, at rest as on Linux", async () => {
+test("次へ, tapped, opens the simulation window, at rest as on Linux", async () => {
   await sleep(5500);  // the intro's six pages
-  await page.mouse.click(...at(introBox, places.next));
+  await page.touchscreen.tap(...at(introBox, places.next));
   let closest = Infinity;
   await waitFor(p => (closest = Math.min(closest, differingPixels(p, mainBox, references.start, asOnLinux))) === 0,
                 10000, () => `the simulation window as on Linux (closest: ${closest} pixels differ)`);
