@@ -298,7 +298,7 @@ void startup_rows(const std::string& platform, int runs)
             return std::nullopt;
         return (r.mem.at("warm_done").second - r.mem.at("first").second) / 1024;
     });
-    g_rows.push_back({"… the memory it keeps", fmt(kept, "MiB"), "", "", "", "VmRSS growth over the same time: loaded fonts and glyphs"});
+    g_rows.push_back({"… the memory it keeps", fmt(kept, "MiB"), "", "", "", "VmRSS growth over the same time: loaded fonts and glyphs, and the simulation window"});
 }
 
 // The long runs: every tick timed on its own, then peak memory and growth.
