@@ -74,14 +74,6 @@ Program::Program() : windows_folder_(qEnvironmentVariable("TESSELKA_E2E_WINDOWS"
     }
 }
 
-Program::~Program()
-{
-    if (process_.state() != QProcess::NotRunning) {
-        process_.kill();
-        process_.waitForFinished();
-    }
-}
-
 void Program::remove_picture(int stage)
 {
     QFile::remove(work_.filePath(QStringLiteral("%1.jpg").arg(stage)));
@@ -89,21 +81,14 @@ void Program::remove_picture(int stage)
 
 void Program::start(const QStringList& arguments)
 {
-    process_.setWorkingDirectory(work_.path());
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove(QStringLiteral("QT_QPA_PLATFORM"));  // a real window on the test's display
-    process_.setProcessEnvironment(env);
-    if (windows_folder_.isEmpty())
-        process_.start(bin_.filePath(QStringLiteral("tesselka")), arguments);
-    else
-        process_.start(qEnvironmentVariable("TESSELKA_E2E_WINE", QStringLiteral("wine")),
-                       QStringList{bin_.filePath(QStringLiteral("tesselka.exe"))} + arguments);
-    check(process_.waitForStarted(), "the program did not start");
-}
-
-bool Program::wait_exit(int timeout_ms)
-{
-    return process_.state() == QProcess::NotRunning || process_.waitForFinished(timeout_ms);
+    const QStringList command =
+        windows_folder_.isEmpty()
+            ? QStringList{bin_.filePath(QStringLiteral("tesselka"))}
+            : QStringList{qEnvironmentVariable("TESSELKA_E2E_WINE", QStringLiteral("wine")),
+                          bin_.filePath(QStringLiteral("tesselka.exe"))};
+    // No platform asked for: a real window on the test's display.
+    process_ = std::make_unique<testing::Process>(command + arguments, work_.path(),
+                                                  testing::environment({}));
 }
 
 }  // namespace tesselka::e2e
