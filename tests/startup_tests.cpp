@@ -2,6 +2,7 @@
 // and the lookup of the pictures that come with it. The suite runs on a virtual X display
 // (xvfb-run), where a window that appears can be seen from outside.
 
+#include "support/copied_program.h"
 #include "support/process.h"
 #include "support/x_window.h"
 
@@ -29,24 +30,14 @@ Outcome start(const QString& program, const QString& folder, int ms,
     return r;
 }
 
-// A copy of the program in a folder of its own, so that it has no pictures to fall back on.
 class StartupTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(bin_.isValid() && work_.isValid());
-        program_ = bin_.filePath(QStringLiteral("tesselka"));
-        ASSERT_TRUE(QFile::copy(kProgram, program_));
-        for (int i = 0; i < 6; ++i)
-            ASSERT_TRUE(QFile::copy(QDir(kPictures).filePath(name(i)), work(name(i))));
-    }
-    static QString name(int i) { return QStringLiteral("%1.jpg").arg(i); }
-    QString work(const QString& file) const { return work_.filePath(file); }
-    Outcome start_program(int ms = 20000) { return start(program_, work_.path(), ms); }
+    void SetUp() override { ASSERT_TRUE(copy_.make(kProgram)); }
+    QString work(const QString& file) const { return copy_.work(file); }
+    Outcome start_program(int ms = 20000) { return start(copy_.program(), copy_.work(), ms); }
 
 private:
-    QTemporaryDir bin_, work_;
-    QString program_;
+    CopiedProgram copy_;
 };
 
 void write(const QString& path, const QByteArray& content)
@@ -60,8 +51,8 @@ void write(const QString& path, const QByteArray& content)
 
 TEST_F(StartupTest, AMissingPictureStopsTheStartWithItsName)
 {
-    ASSERT_TRUE(QFile::remove(work(name(3))));
-    ASSERT_TRUE(QFile::remove(work(name(5))));
+    ASSERT_TRUE(QFile::remove(work(picture_name(3))));
+    ASSERT_TRUE(QFile::remove(work(picture_name(5))));
     const Outcome r = start_program();
     ASSERT_TRUE(r.finished);
     EXPECT_NE(r.exit_code, 0);
@@ -73,8 +64,8 @@ TEST_F(StartupTest, AMissingPictureStopsTheStartWithItsName)
 
 TEST_F(StartupTest, AnEmptyOrTextFileIsNoPicture)
 {
-    write(work(name(0)), "");
-    write(work(name(3)), "これは絵ではありません\n");
+    write(work(picture_name(0)), "");
+    write(work(picture_name(3)), "これは絵ではありません\n");
     const Outcome r = start_program();
     ASSERT_TRUE(r.finished);
     EXPECT_NE(r.exit_code, 0);

@@ -1,5 +1,7 @@
 #include "program.h"
 
+#include "support/copied_program.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -69,14 +71,14 @@ Program::Program() : windows_folder_(qEnvironmentVariable("TESSELKA_E2E_WINDOWS"
         painter.setFont(font);
         painter.drawText(picture.rect().adjusted(0, 40, 0, 0), Qt::AlignCenter, QString::number(i));
         painter.end();
-        check(picture.save(work_.filePath(QStringLiteral("%1.jpg").arg(i)), "JPG", 95),
+        check(picture.save(work_.filePath(testing::picture_name(i)), "JPG", 95),
               "cannot write a test picture");
     }
 }
 
 void Program::remove_picture(int stage)
 {
-    QFile::remove(work_.filePath(QStringLiteral("%1.jpg").arg(stage)));
+    QFile::remove(work_.filePath(testing::picture_name(stage)));
 }
 
 void Program::start(const QStringList& arguments)

@@ -3,6 +3,7 @@
 // or removed outside the system's own runtime and cache folders, and the folder it runs in and
 // its home are left as they were.
 
+#include "support/copied_program.h"
 #include "support/process.h"
 
 #include <QDateTime>
@@ -136,11 +137,7 @@ protected:
             << "strace is needed: scripts/install-deps.sh installs it";
         ASSERT_TRUE(work_.isValid() && home_.isValid() && runtime_.isValid() && logs_.isValid());
         QFile::setPermissions(runtime_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        const QString pictures = QFileInfo(kProgram).absolutePath();
-        for (int i = 0; i < 6; ++i) {
-            const QString name = QStringLiteral("%1.jpg").arg(i);
-            ASSERT_TRUE(QFile::copy(QDir(pictures).filePath(name), work_.filePath(name)));
-        }
+        ASSERT_TRUE(copy_pictures(kProgram, work_.path()));
         allowed_ = {runtime_.path(), home_.filePath(QStringLiteral(".cache/fontconfig")),
                     QStringLiteral("/dev"), QStringLiteral("/proc")};
         before_work_ = snapshot(work_.path());
@@ -219,7 +216,7 @@ QStringList all_pictures()
 {
     QStringList names;
     for (int i = 0; i < 6; ++i)
-        names << QStringLiteral("%1.jpg").arg(i);
+        names << picture_name(i);
     return names;
 }
 
