@@ -3,10 +3,11 @@
 // fully hinted; Noto Sans CJK JP as the only Japanese font) and show Japanese glyphs, not boxes.
 // Without its font the program says so once, names the face it draws in instead, and runs on.
 
+#include "support/process.h"
+
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -71,8 +72,7 @@ struct Rendered {
 // place of the carried font if given.
 Rendered render(const QString& name, const QString& font_file = {})
 {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "offscreen");
+    QProcessEnvironment env = tesselka::testing::environment();
     env.remove("FONTCONFIG_FILE");
     if (!name.isEmpty()) {
         env.insert("FONTCONFIG_FILE", work().filePath(name + ".conf"));
@@ -81,18 +81,16 @@ Rendered render(const QString& name, const QString& font_file = {})
             env.insert(var, work().filePath("home"));
     }
     const QString out = work().filePath("out-" + name + "-" + QFileInfo(font_file).baseName());
-    QStringList args{out};
+    QStringList command{kRender, out};
     if (!font_file.isEmpty())
-        args << "--font" << font_file;
-    QProcess p;
-    p.setProcessEnvironment(env);
-    p.setWorkingDirectory(QFileInfo(kRender).absolutePath());  // beside the pictures
-    p.start(kRender, args);
+        command << "--font" << font_file;
+    const QString folder = QFileInfo(kRender).absolutePath();  // beside the pictures
+    const auto ran = tesselka::testing::run(command, folder, env, 60000);
     Rendered r;
-    if (!p.waitForFinished(60000))
+    if (!ran.finished)
         return r;
-    r.exit_code = p.exitCode();
-    for (const QString& line : QString::fromUtf8(p.readAllStandardError()).split('\n'))
+    r.exit_code = ran.exit_code;
+    for (const QString& line : ran.error_output.split('\n'))
         if (line.startsWith("tesselka:"))
             r.messages << line;
     for (const QString& file : kRenders)

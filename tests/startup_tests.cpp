@@ -2,80 +2,42 @@
 // and the lookup of the pictures that come with it. The suite runs on a virtual X display
 // (xvfb-run), where a window that appears can be seen from outside.
 
+#include "support/copied_program.h"
+#include "support/process.h"
+#include "support/x_window.h"
+
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-
-#include "x_window.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
+using namespace tesselka::testing;
+
 const QString kProgram = QStringLiteral(TESSELKA_EXE);
 const QString kPictures = QFileInfo(kProgram).absolutePath();  // drawn beside it by the build
 
-struct Outcome {
-    bool finished;
-    int exit_code;  // -1 when the program crashed or aborted
-    QString error_output;
-};
-
-QProcessEnvironment offscreen()
-{
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    return env;
-}
-
-// As over SSH or on a text console: no display and no platform asked for.
-QProcessEnvironment no_display()
-{
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    env.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    env.insert(QStringLiteral("DISPLAY"), QString());
-    return env;
-}
-
-// Starts `program` from `folder`; gives it `ms` to end by itself, then kills it.
+// Starts `program` from `folder`; gives it `ms` to end by itself, then kills it. Its error
+// output is read with its output after it, as one text.
 Outcome start(const QString& program, const QString& folder, int ms,
-              const QStringList& arguments = {}, const QProcessEnvironment& env = offscreen())
+              const QStringList& arguments = {}, const QProcessEnvironment& env = environment())
 {
-    QProcess p;
-    p.setWorkingDirectory(folder);
-    p.setProcessEnvironment(env);
-    p.start(program, arguments);
-    EXPECT_TRUE(p.waitForStarted());
-    const bool finished = p.waitForFinished(ms);
-    if (!finished) {
-        p.kill();
-        p.waitForFinished();
-    }
-    return {finished, p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
-            QString::fromUtf8(p.readAllStandardError() + p.readAllStandardOutput())};
+    Outcome r = run(QStringList{program} + arguments, folder, env, ms);
+    r.error_output += r.output;
+    return r;
 }
 
-// A copy of the program in a folder of its own, so that it has no pictures to fall back on.
 class StartupTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(bin_.isValid() && work_.isValid());
-        program_ = bin_.filePath(QStringLiteral("tesselka"));
-        ASSERT_TRUE(QFile::copy(kProgram, program_));
-        for (int i = 0; i < 6; ++i)
-            ASSERT_TRUE(QFile::copy(QDir(kPictures).filePath(name(i)), work(name(i))));
-    }
-    static QString name(int i) { return QStringLiteral("%1.jpg").arg(i); }
-    QString work(const QString& file) const { return work_.filePath(file); }
-    Outcome start_program(int ms = 20000) { return start(program_, work_.path(), ms); }
+    void SetUp() override { ASSERT_TRUE(copy_.make(kProgram)); }
+    QString work(const QString& file) const { return copy_.work(file); }
+    Outcome start_program(int ms = 20000) { return start(copy_.program(), copy_.work(), ms); }
 
 private:
-    QTemporaryDir bin_, work_;
-    QString program_;
+    CopiedProgram copy_;
 };
 
 void write(const QString& path, const QByteArray& content)
@@ -89,8 +51,8 @@ void write(const QString& path, const QByteArray& content)
 
 TEST_F(StartupTest, AMissingPictureStopsTheStartWithItsName)
 {
-    ASSERT_TRUE(QFile::remove(work(name(3))));
-    ASSERT_TRUE(QFile::remove(work(name(5))));
+    ASSERT_TRUE(QFile::remove(work(picture_name(3))));
+    ASSERT_TRUE(QFile::remove(work(picture_name(5))));
     const Outcome r = start_program();
     ASSERT_TRUE(r.finished);
     EXPECT_NE(r.exit_code, 0);
@@ -102,8 +64,8 @@ TEST_F(StartupTest, AMissingPictureStopsTheStartWithItsName)
 
 TEST_F(StartupTest, AnEmptyOrTextFileIsNoPicture)
 {
-    write(work(name(0)), "");
-    write(work(name(3)), "これは絵ではありません\n");
+    write(work(picture_name(0)), "");
+    write(work(picture_name(3)), "これは絵ではありません\n");
     const Outcome r = start_program();
     ASSERT_TRUE(r.finished);
     EXPECT_NE(r.exit_code, 0);
@@ -117,19 +79,11 @@ TEST(Startup, FromAnotherFolderItFindsThePicturesThatComeWithIt)
     if (qEnvironmentVariableIsEmpty("DISPLAY"))
         GTEST_SKIP() << "no X display to see the window on";
     QTemporaryDir empty;
-    QProcess p;
-    p.setWorkingDirectory(empty.path());
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    p.setProcessEnvironment(env);
-    p.start(kProgram, {});
-    ASSERT_TRUE(p.waitForStarted());
-    const bool shown = tesselka::testing::window_appears(QStringLiteral("Tesselka(start)"), 20000);
-    const bool still_running = p.state() == QProcess::Running;
-    p.kill();
-    p.waitForFinished();
-    EXPECT_TRUE(shown) << "no intro window: " << p.readAllStandardError().toStdString();
-    EXPECT_TRUE(still_running);
+    Process p({kProgram}, empty.path(), environment(QStringLiteral("xcb")));
+    const bool shown = window_appears(QStringLiteral("Tesselka(start)"), 20000);
+    const Outcome& r = p.stop();
+    EXPECT_TRUE(shown) << "no intro window: " << r.error_output.toStdString();
+    EXPECT_FALSE(r.finished);  // still running
 }
 
 // The program's own lines, without Qt's warnings about the test machine.
@@ -156,7 +110,7 @@ TEST(StartupOptions, ABadZoomOrOptionIsRefusedInOneJapaneseLineNamingTheRange)
                                {"--zoom", "abc"}, {"--zoom"},        {"--projector"},
                                {"--zoom=99", "--full-screen"},       {"extra"}};
     for (const QStringList& arguments : bad) {
-        for (const QProcessEnvironment& env : {offscreen(), no_display()}) {
+        for (const QProcessEnvironment& env : {environment(), no_display()}) {
             const Outcome r = start(kProgram, kPictures, 10000, arguments, env);
             const QString what = arguments.join(' ');
             ASSERT_TRUE(r.finished) << what.toStdString();
@@ -171,7 +125,7 @@ TEST(StartupOptions, ABadZoomOrOptionIsRefusedInOneJapaneseLineNamingTheRange)
 
 TEST(StartupOptions, HelpAndVersionAnswerWithOrWithoutADisplay)
 {
-    for (const QProcessEnvironment& env : {offscreen(), no_display()}) {
+    for (const QProcessEnvironment& env : {environment(), no_display()}) {
         const Outcome help = start(kProgram, kPictures, 10000, {"--help"}, env);
         EXPECT_EQ(help.exit_code, 0) << help.error_output.toStdString();
         EXPECT_TRUE(help.error_output.contains("--zoom <PERCENT>"));

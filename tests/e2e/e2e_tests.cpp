@@ -255,8 +255,8 @@ TEST_F(EndToEnd, WindowsKeepTheirSizeAndTheCloseBoxEndsTheProgram)
     EXPECT_EQ(Desktop::geometry(intro).size(), QSize(374, 278));
     Desktop::close(intro);
     ASSERT_TRUE(program.wait_exit());
-    EXPECT_EQ(program.exit_code(), 0);
-    EXPECT_FALSE(program.crashed());
+    EXPECT_EQ(program.outcome().exit_code, 0);
+    EXPECT_EQ(program.outcome().signal, 0);
     EXPECT_FALSE(Desktop::exists(kMain));
 }
 
@@ -268,7 +268,7 @@ TEST_F(EndToEnd, TheSimulationWindowsCloseBoxEndsTheProgram)
     EXPECT_EQ(Desktop::geometry(main).size(), QSize(740, 488));
     Desktop::close(main);
     ASSERT_TRUE(program.wait_exit());
-    EXPECT_EQ(program.exit_code(), 0);
+    EXPECT_EQ(program.outcome().exit_code, 0);
 }
 
 TEST_F(EndToEnd, AWheelNotchOverAListWithoutTheFocusChangesNothing)
@@ -286,8 +286,8 @@ TEST_F(EndToEnd, EndButtonEndsTheProgram)
     Desktop::click(main, kStart);
     Desktop::click(main, kEnd);
     ASSERT_TRUE(program.wait_exit());
-    EXPECT_EQ(program.exit_code(), 0);
-    EXPECT_FALSE(program.crashed());
+    EXPECT_EQ(program.outcome().exit_code, 0);
+    EXPECT_EQ(program.outcome().signal, 0);
 }
 
 TEST_F(EndToEnd, AMissingPictureStopsTheStartWithAMessage)
@@ -299,8 +299,8 @@ TEST_F(EndToEnd, AMissingPictureStopsTheStartWithAMessage)
     EXPECT_FALSE(Desktop::exists(kIntro));
     Desktop::key(*message, QStringLiteral("Return"));
     ASSERT_TRUE(program.wait_exit());
-    EXPECT_EQ(program.exit_code(), 2);
-    EXPECT_TRUE(program.error_output().contains(QStringLiteral("3.jpg")));
+    EXPECT_EQ(program.outcome().exit_code, 2);
+    EXPECT_TRUE(program.outcome().error_output.contains(QStringLiteral("3.jpg")));
 }
 
 // A picture that goes missing during a run: the run stops where the error arose and one report
@@ -323,8 +323,8 @@ TEST_P(PictureGone, OneReportAndNothingRunsBehindIt)
     EXPECT_EQ(Desktop::count(kMessage), 1);
     Desktop::key(*message, QStringLiteral("Return"));
     ASSERT_TRUE(program.wait_exit());
-    EXPECT_EQ(program.exit_code(), 1);
-    EXPECT_EQ(program.error_output().count(QStringLiteral("1.jpg")), 1);
+    EXPECT_EQ(program.outcome().exit_code, 1);
+    EXPECT_EQ(program.outcome().error_output.count(QStringLiteral("1.jpg")), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Runs, PictureGone,

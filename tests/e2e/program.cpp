@@ -1,5 +1,7 @@
 #include "program.h"
 
+#include "support/copied_program.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -69,41 +71,26 @@ Program::Program() : windows_folder_(qEnvironmentVariable("TESSELKA_E2E_WINDOWS"
         painter.setFont(font);
         painter.drawText(picture.rect().adjusted(0, 40, 0, 0), Qt::AlignCenter, QString::number(i));
         painter.end();
-        check(picture.save(work_.filePath(QStringLiteral("%1.jpg").arg(i)), "JPG", 95),
+        check(picture.save(work_.filePath(testing::picture_name(i)), "JPG", 95),
               "cannot write a test picture");
-    }
-}
-
-Program::~Program()
-{
-    if (process_.state() != QProcess::NotRunning) {
-        process_.kill();
-        process_.waitForFinished();
     }
 }
 
 void Program::remove_picture(int stage)
 {
-    QFile::remove(work_.filePath(QStringLiteral("%1.jpg").arg(stage)));
+    QFile::remove(work_.filePath(testing::picture_name(stage)));
 }
 
 void Program::start(const QStringList& arguments)
 {
-    process_.setWorkingDirectory(work_.path());
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove(QStringLiteral("QT_QPA_PLATFORM"));  // a real window on the test's display
-    process_.setProcessEnvironment(env);
-    if (windows_folder_.isEmpty())
-        process_.start(bin_.filePath(QStringLiteral("tesselka")), arguments);
-    else
-        process_.start(qEnvironmentVariable("TESSELKA_E2E_WINE", QStringLiteral("wine")),
-                       QStringList{bin_.filePath(QStringLiteral("tesselka.exe"))} + arguments);
-    check(process_.waitForStarted(), "the program did not start");
-}
-
-bool Program::wait_exit(int timeout_ms)
-{
-    return process_.state() == QProcess::NotRunning || process_.waitForFinished(timeout_ms);
+    const QStringList command =
+        windows_folder_.isEmpty()
+            ? QStringList{bin_.filePath(QStringLiteral("tesselka"))}
+            : QStringList{qEnvironmentVariable("TESSELKA_E2E_WINE", QStringLiteral("wine")),
+                          bin_.filePath(QStringLiteral("tesselka.exe"))};
+    // No platform asked for: a real window on the test's display.
+    process_ = std::make_unique<testing::Process>(command + arguments, work_.path(),
+                                                  testing::environment({}));
 }
 
 }  // namespace tesselka::e2e

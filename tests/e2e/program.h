@@ -5,17 +5,19 @@
 // shows. Where TESSELKA_E2E_WINDOWS names the folder of the Windows build, that folder is copied
 // (without its pictures) and its tesselka.exe runs under Wine (TESSELKA_E2E_WINE).
 
+#include "support/process.h"
+
 #include <QColor>
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
+
+#include <memory>
 
 namespace tesselka::e2e {
 
 class Program {
 public:
     Program();
-    ~Program();
 
     void remove_picture(int stage);
     // How long a start may take before its first window shows: Wine starts its own processes
@@ -23,10 +25,9 @@ public:
     int start_timeout_ms() const { return windows_folder_.isEmpty() ? 10000 : 30000; }
     void start(const QStringList& arguments = {});
     // Waits for the program to end by itself; false if it is still running after `timeout_ms`.
-    bool wait_exit(int timeout_ms = 5000);
-    int exit_code() const { return process_.exitCode(); }
-    bool crashed() const { return process_.exitStatus() == QProcess::CrashExit; }
-    QString error_output() { return QString::fromUtf8(process_.readAllStandardError()); }
+    bool wait_exit(int timeout_ms = 5000) { return process_->ended(timeout_ms); }
+    // How it ended; ended first if it had not.
+    const testing::Outcome& outcome() { return process_->stop(); }
 
     // The colour of the picture for each stage, and the stage a colour shows (-1: none).
     static QColor stage_color(int stage);
@@ -35,7 +36,7 @@ public:
 private:
     QTemporaryDir bin_, work_;
     const QString windows_folder_;
-    QProcess process_;
+    std::unique_ptr<testing::Process> process_;
 };
 
 }  // namespace tesselka::e2e

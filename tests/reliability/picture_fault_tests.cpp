@@ -3,7 +3,7 @@
 // the run goes on once the file is back.
 
 #include "broken_pictures.h"
-#include "child_process.h"
+#include "support/process.h"
 
 #include "forms/error_report.h"
 #include "forms/picture.h"

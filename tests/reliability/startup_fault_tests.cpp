@@ -2,16 +2,16 @@
 // the start-up message and exit status 2, with no hang and bounded memory; during the intro a
 // picture that goes or breaks ends the program through the error report (status 1).
 
-#include "../x_window.h"
 #include "broken_pictures.h"
-#include "child_process.h"
-
-#include <QTemporaryDir>
+#include "support/copied_program.h"
+#include "support/process.h"
+#include "support/x_window.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <iostream>
+#include <memory>
 #include <poll.h>
 #include <sys/inotify.h>
 
@@ -20,43 +20,23 @@ namespace {
 
 const QString kProgram = QStringLiteral(TESSELKA_EXE);
 
-QString name(int i) { return QStringLiteral("%1.jpg").arg(i); }
-
 // Far above the program's own needs (about 40 MB), far below one decoded 60000 x 60000 picture
 // (14 GB); a sanitizer's shadow memory is allowed for.
 constexpr long kMemoryBoundKb = 300L * 1024 * kSlowdown;
 
-// A copy of the program in a folder of its own, so that it has no pictures to fall back on, and
-// a work folder holding the six pictures.
 class ProgramCopy : public ::testing::Test {
 protected:
-    void SetUp() override
+    void SetUp() override { ASSERT_TRUE(copy_.make(kProgram)); }
+
+    QString work(const QString& file) const { return copy_.work(file); }
+
+    std::unique_ptr<Process> start(const QString& platform = QStringLiteral("offscreen"))
     {
-        ASSERT_TRUE(bin_.isValid() && work_.isValid() && logs_.isValid());
-        program_ = bin_.filePath(QStringLiteral("tesselka"));
-        ASSERT_TRUE(QFile::copy(kProgram, program_));
-        const QString pictures = QFileInfo(kProgram).absolutePath();
-        for (int i = 0; i < 6; ++i) {
-            QFile source(QDir(pictures).filePath(name(i)));
-            ASSERT_TRUE(source.open(QIODevice::ReadOnly));
-            good_[i] = source.readAll();
-            ASSERT_TRUE(write_file(work(name(i)), good_[i]));
-        }
+        return std::make_unique<Process>(QStringList{copy_.program()}, copy_.work(),
+                                         environment(platform));
     }
 
-    QString work(const QString& file) const { return work_.filePath(file); }
-
-    std::unique_ptr<Child> start(const char* platform = "offscreen")
-    {
-        return std::make_unique<Child>(
-            std::vector<std::string>{program_.toStdString()}, work_.path().toStdString(),
-            std::vector<std::pair<std::string, std::string>>{{"QT_QPA_PLATFORM", platform}},
-            logs_.filePath(QStringLiteral("stderr.txt")).toStdString());
-    }
-
-    QTemporaryDir bin_, work_, logs_;
-    QString program_;
-    QByteArray good_[6];
+    CopiedProgram copy_;
 };
 
 class StartWithBrokenPicture : public ProgramCopy,
@@ -65,22 +45,25 @@ class StartWithBrokenPicture : public ProgramCopy,
 TEST_P(StartWithBrokenPicture, GivesTheStartUpMessage)
 {
     const PictureFault& fault = GetParam();
-    ASSERT_TRUE(fault.apply(work(name(3)), good_[3]));
+    QFile good(work(picture_name(3)));
+    ASSERT_TRUE(good.open(QIODevice::ReadOnly));
+    ASSERT_TRUE(fault.apply(good.fileName(), good.readAll()));
 
-    const ChildResult r = start()->wait(20000 * kSlowdown);
+    const Outcome r = start()->wait(20000 * kSlowdown);
     std::cout << "fault " << fault.name << ": " << (r.finished ? "exit " : "killed, ")
               << (r.finished ? std::to_string(r.exit_code) : "still running") << " after "
               << r.seconds << " s, peak " << r.peak_kb / 1024 << " MB" << std::endl;
     ASSERT_TRUE(r.finished) << "still running after " << r.seconds << " s";
     EXPECT_EQ(r.signal, 0);
-    EXPECT_EQ(r.exit_code, 2) << r.error_output;
-    const QString out = QString::fromStdString(r.error_output);
-    EXPECT_TRUE(out.contains(QStringLiteral("起動できません"))) << r.error_output;
-    EXPECT_TRUE(out.contains(name(3) + (fault.not_found ? QStringLiteral("（見つかりません）")
-                                                         : QStringLiteral("（絵として読めません"))))
-        << r.error_output;
+    const QString& out = r.error_output;
+    EXPECT_EQ(r.exit_code, 2) << out.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("起動できません"))) << out.toStdString();
+    EXPECT_TRUE(out.contains(picture_name(3) + (fault.not_found
+                                                    ? QStringLiteral("（見つかりません）")
+                                                    : QStringLiteral("（絵として読めません"))))
+        << out.toStdString();
     for (int i : {0, 1, 2, 4, 5})
-        EXPECT_FALSE(out.contains(name(i))) << r.error_output;
+        EXPECT_FALSE(out.contains(picture_name(i))) << out.toStdString();
     EXPECT_LT(r.peak_kb, kMemoryBoundKb);
 }
 
@@ -94,14 +77,15 @@ TEST_F(ProgramCopy, TheLargestPictureAllowedStartsWithinTheMemoryBound)
     // 4096 x 4096 is the most a picture may state; the intro shows 0.jpg before it appears.
     QImage big(4096, 4096, QImage::Format_RGB32);
     big.fill(QColor(200, 220, 255));
-    ASSERT_TRUE(big.save(work(name(0)), "PNG"));
-    auto child = start("xcb");
+    ASSERT_TRUE(big.save(work(picture_name(0)), "PNG"));
+    auto child = start(QStringLiteral("xcb"));
     const bool shown = window_appears(QStringLiteral("Tesselka(start)"), 20000 * kSlowdown);
-    const ChildResult r = child->stop(SIGKILL);
+    const Outcome r = child->stop(SIGKILL);
+    const QString& out = r.error_output;
     std::cout << "a 4096 x 4096 picture: peak " << r.peak_kb / 1024 << " MB" << std::endl;
-    EXPECT_TRUE(shown) << r.error_output;
+    EXPECT_TRUE(shown) << out.toStdString();
     EXPECT_FALSE(r.finished);
-    EXPECT_EQ(r.error_output.find("起動できません"), std::string::npos) << r.error_output;
+    EXPECT_FALSE(out.contains(QStringLiteral("起動できません"))) << out.toStdString();
     EXPECT_LT(r.peak_kb, kMemoryBoundKb);
 }
 
@@ -147,21 +131,21 @@ TEST_P(IntroPictureBreaks, EndsThroughTheErrorReport)
     // start-up check has read the last picture.
     const IntroFault& fault = GetParam();
     auto child = start();
-    ASSERT_TRUE(wait_for_read(work_.path(), name(5), 20000 * kSlowdown));
-    const QString path = work(name(fault.picture));
+    ASSERT_TRUE(wait_for_read(copy_.work(), picture_name(5), 20000 * kSlowdown));
+    const QString path = work(picture_name(fault.picture));
     if (fault.remove)
         ASSERT_TRUE(QFile::remove(path));
     else
         ASSERT_TRUE(write_file(path, "GIF89a, or so it says"));
-    const ChildResult r = child->wait(20000 * kSlowdown);
+    const Outcome r = child->wait(20000 * kSlowdown);
     std::cout << fault.name << ": exit " << r.exit_code << " after " << r.seconds << " s, peak "
               << r.peak_kb / 1024 << " MB" << std::endl;
     ASSERT_TRUE(r.finished) << "still running after " << r.seconds << " s";
     EXPECT_EQ(r.signal, 0);
-    EXPECT_EQ(r.exit_code, 1) << r.error_output;
-    const QString out = QString::fromStdString(r.error_output);
-    EXPECT_TRUE(out.contains(QStringLiteral("実行時エラー '%1'").arg(fault.code))) << r.error_output;
-    EXPECT_TRUE(out.contains(name(fault.picture))) << r.error_output;
+    const QString& out = r.error_output;
+    EXPECT_EQ(r.exit_code, 1) << out.toStdString();
+    EXPECT_TRUE(out.contains(QStringLiteral("実行時エラー '%1'").arg(fault.code))) << out.toStdString();
+    EXPECT_TRUE(out.contains(picture_name(fault.picture))) << out.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, IntroPictureBreaks,

@@ -3,7 +3,8 @@
 // or removed outside the system's own runtime and cache folders, and the folder it runs in and
 // its home are left as they were.
 
-#include "child_process.h"
+#include "support/copied_program.h"
+#include "support/process.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -136,36 +137,27 @@ protected:
             << "strace is needed: scripts/install-deps.sh installs it";
         ASSERT_TRUE(work_.isValid() && home_.isValid() && runtime_.isValid() && logs_.isValid());
         QFile::setPermissions(runtime_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        const QString pictures = QFileInfo(kProgram).absolutePath();
-        for (int i = 0; i < 6; ++i) {
-            const QString name = QStringLiteral("%1.jpg").arg(i);
-            ASSERT_TRUE(QFile::copy(QDir(pictures).filePath(name), work_.filePath(name)));
-        }
+        ASSERT_TRUE(copy_pictures(kProgram, work_.path()));
         allowed_ = {runtime_.path(), home_.filePath(QStringLiteral(".cache/fontconfig")),
                     QStringLiteral("/dev"), QStringLiteral("/proc")};
         before_work_ = snapshot(work_.path());
     }
 
-    std::unique_ptr<Child> traced(const QString& program)
+    std::unique_ptr<Process> traced(const QString& program)
     {
-        std::vector<std::pair<std::string, std::string>> env = {
-            {"QT_QPA_PLATFORM", "offscreen"},
-            {"HOME", home_.path().toStdString()},
-            {"XDG_RUNTIME_DIR", runtime_.path().toStdString()},
-            {"XDG_CACHE_HOME", "-"},
-            {"XDG_CONFIG_HOME", "-"},
-            {"XDG_DATA_HOME", "-"},
-        };
+        QProcessEnvironment env = environment();
+        env.insert(QStringLiteral("HOME"), home_.path());
+        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_.path());
+        for (const char* name : {"XDG_CACHE_HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"})
+            env.remove(QLatin1String(name));
         // LeakSanitizer cannot stop the world under a tracer.
-        if (kSlowdown > 1) {
-            const char* asan = std::getenv("ASAN_OPTIONS");
-            env.push_back({"ASAN_OPTIONS", std::string(asan ? asan : "") + ":detect_leaks=0"});
-        }
-        return std::make_unique<Child>(
-            std::vector<std::string>{kStrace.toStdString(), "-f", "--seccomp-bpf", "-qq", "-y",
-                                     "-e", kTraced, "-o", trace_file().toStdString(),
-                                     program.toStdString()},
-            work_.path().toStdString(), env, logs_.filePath(QStringLiteral("stderr.txt")).toStdString());
+        if (kSlowdown > 1)
+            env.insert(QStringLiteral("ASAN_OPTIONS"),
+                       env.value(QStringLiteral("ASAN_OPTIONS")) + QStringLiteral(":detect_leaks=0"));
+        return std::make_unique<Process>(
+            QStringList{kStrace, "-f", "--seccomp-bpf", "-qq", "-y", "-e", kTraced, "-o", trace_file(),
+                        program},
+            work_.path(), env);
     }
 
     QString trace_file() const { return logs_.filePath(QStringLiteral("trace.txt")); }
@@ -224,15 +216,15 @@ QStringList all_pictures()
 {
     QStringList names;
     for (int i = 0; i < 6; ++i)
-        names << QStringLiteral("%1.jpg").arg(i);
+        names << picture_name(i);
     return names;
 }
 
 TEST_F(NothingWritten, AWholeLessonThroughBothWindows)
 {
-    const ChildResult r = traced(kWholeRun)->wait(120000 * kSlowdown);
+    const Outcome r = traced(kWholeRun)->wait(120000 * kSlowdown);
     ASSERT_TRUE(r.finished) << "still running after " << r.seconds << " s";
-    EXPECT_EQ(r.exit_code, 0) << r.error_output;
+    EXPECT_EQ(r.exit_code, 0) << r.error_output.toStdString();
     EXPECT_GT(check_trace(all_pictures()), 0);
     EXPECT_TRUE(snapshot(work_.path()) == before_work_) << "the work folder changed";
     for (const QString& entry : snapshot(home_.path()).entries.keys())
@@ -251,7 +243,7 @@ TEST_F(NothingWritten, TheRealProgramThroughItsIntro)
     const pid_t program = QString::fromLatin1(list.readAll()).split(' ').first().toInt();
     ASSERT_GT(program, 0) << "strace has no child";
     ASSERT_EQ(::kill(program, SIGTERM), 0);
-    const ChildResult r = strace->wait(20000 * kSlowdown);
+    const Outcome r = strace->wait(20000 * kSlowdown);
     ASSERT_TRUE(r.finished);
     check_trace(all_pictures());
     EXPECT_TRUE(snapshot(work_.path()) == before_work_) << "the work folder changed";
