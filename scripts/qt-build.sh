@@ -73,7 +73,10 @@ if [ ! -f "$src/CMakeLists.txt" ]; then
   tarball="$cache/download/qt6-base_$version+dfsg.orig.tar.xz"
   if [ ! -f "$tarball" ]; then
     "$here/scripts/install-deps.sh" source >&2
-    (cd "$cache/download" && apt-get source --download-only qt6-base="$version"* >&2)
+    # apt takes an exact version only: the archive's for this Qt, such as 6.4.2+dfsg-10.
+    debian_version="$(apt-cache showsrc qt6-base | sed -n "s/^Version: \($version+.*\)/\1/p" | head -n 1)"
+    [ -n "$debian_version" ] || { echo "qt-build.sh: apt knows no source of qt6-base $version" >&2; exit 1; }
+    (cd "$cache/download" && apt-get source --download-only "qt6-base=$debian_version" >&2)
   fi
   rm -rf "$src.part" && mkdir -p "$src.part"
   tar -xf "$tarball" -C "$src.part" --strip-components=1
