@@ -119,6 +119,26 @@ run::MainWindow* make_main_window()
     return main;
 }
 
+namespace {
+
+// The simulation window made and drawn, hidden, while the intro shows. In full screen it is
+// drawn at the zoom that fills the screen, and Esc gives back the zoom the program started at;
+// the intro keeps its own zoom meanwhile.
+run::MainWindow* prepare_main_window(const Options& options)
+{
+    run::MainWindow* main = make_main_window();
+    const double intro_zoom = forms::zoom();
+    if (options.full_screen) {
+        forms::set_zoom(options.zoom);
+        main->set_full_screen(true);
+    }
+    main->draw_hidden();
+    forms::zoom_windows(intro_zoom);
+    return main;
+}
+
+}  // namespace
+
 run::MainWindow* hand_over(intro::StartView* intro, run::MainWindow* prepared)
 {
     // The intro closes before the simulation window shows; without this the application would
@@ -170,18 +190,7 @@ int run(int argc, char** argv)
     QPointer<run::MainWindow> prepared;
     intro->on_next([intro, &prepared] { hand_over(intro, prepared.get()); });
     new WarmUp(*intro, start_zoom(*options, run::MainWindow::kWidth, run::MainWindow::kHeight),
-               forms::guarded([&prepared, &options] {
-                   prepared = make_main_window();
-                   // Full screen, it is drawn at the zoom that fills the screen, and Esc gives
-                   // back the zoom the program started at. The intro keeps its own meanwhile.
-                   const double intro_zoom = forms::zoom();
-                   if (options->full_screen) {
-                       forms::set_zoom(options->zoom);
-                       prepared->set_full_screen(true);
-                   }
-                   prepared->draw_hidden();
-                   forms::zoom_windows(intro_zoom);
-               }));
+               forms::guarded([&prepared, &options] { prepared = prepare_main_window(*options); }));
     forms::run_guarded([intro, full_screen = options->full_screen] {
         intro->load();
         forms::follow_page(run::MainWindow::kWidth, run::MainWindow::kHeight);
