@@ -29,6 +29,14 @@ common=(
   -DFEATURE_freetype=ON -DFEATURE_jpeg=ON -DFEATURE_png=ON
   -DFEATURE_textmarkdownreader=OFF -DFEATURE_textmarkdownwriter=OFF -DFEATURE_textodfwriter=OFF
 )
+# Nor the widgets and styles it does not show (Fusion is set at start-up).
+for feature in graphicsview graphicseffect mdiarea dockwidget calendarwidget datetimeedit dial \
+               lcdnumber splashscreen undoview wizard fontdialog colordialog filedialog \
+               progressdialog inputdialog errormessage keysequenceedit columnview \
+               datawidgetmapper fontcombobox toolbox tablewidget treewidget tableview treeview \
+               style_windowsvista; do
+  common+=(-DFEATURE_$feature=OFF)
+done
 
 case "$target" in
   windows)
@@ -42,22 +50,13 @@ case "$target" in
     )
     ;;
   web)
-    emsdk="$("$here/scripts/emsdk-layout.sh")"
-    export EMSDK="$emsdk" NODE_PATH=/usr/share/nodejs
+    . "$here/scripts/emscripten-env.sh"
     # Qt 6.4's browser compositor draws through QtOpenGL: OpenGL ES 2 and EGL stay on.
     settings=(
       -DCMAKE_TOOLCHAIN_FILE=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake
       -DQT_QMAKE_TARGET_MKSPEC=wasm-emscripten -DBUILD_SHARED_LIBS=OFF -DFEATURE_thread=OFF
       -DFEATURE_opengles2=ON -DFEATURE_egl=ON
     )
-    # A static Qt links only what is used, but every widget still has to compile: these do not
-    # appear in Tesselka.
-    for widget in graphicsview graphicseffect mdiarea dockwidget calendarwidget datetimeedit dial \
-                  lcdnumber splashscreen undoview wizard fontdialog colordialog filedialog \
-                  progressdialog inputdialog errormessage keysequenceedit columnview \
-                  datawidgetmapper fontcombobox toolbox tablewidget treewidget tableview treeview; do
-      settings+=(-DFEATURE_$widget=OFF)
-    done
     ;;
   *) echo "usage: scripts/qt-build.sh windows|web" >&2; exit 2 ;;
 esac
@@ -89,6 +88,7 @@ rm -rf "$build" "$prefix"
 cmake -S "$src" -B "$build" "${common[@]}" "${settings[@]}" -DCMAKE_INSTALL_PREFIX="$prefix" >"$cache/configure-$target.log" 2>&1 \
   || { tail -40 "$cache/configure-$target.log" >&2; exit 1; }
 nice cmake --build "$build" -j2 >"$cache/build-$target.log" 2>&1 || { tail -40 "$cache/build-$target.log" >&2; exit 1; }
+cp "$build/.ninja_log" "$cache/ninja-$target.log"  # each step's time, for a look at where it goes
 cmake --install "$build" >/dev/null
 rm -rf "$build"
 echo "Qt $version for $target: built in $(( $(date +%s) - started )) s, $(du -sh "$prefix" | cut -f1) installed" >&2

@@ -7,9 +7,7 @@ cd "$(dirname "$0")/.."
 . scripts/cross-build.sh
 scripts/install-deps.sh web
 qt="$(scripts/qt-build.sh web)"
-# Qt's browser build looks for an Emscripten SDK; Emscripten's link step runs Debian's acorn.
-EMSDK="$(scripts/emsdk-layout.sh)"
-export EMSDK NODE_PATH=/usr/share/nodejs
+. scripts/emscripten-env.sh
 out=build-web
 cross_build "$qt" "$out"
 
