@@ -6,13 +6,14 @@ project_version() {
   sed -n 's/^project(tesselka VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt
 }
 
-# cross_build QT_PREFIX BUILD_FOLDER
+# cross_build QT_PREFIX BUILD_FOLDER [CMAKE_OPTION...]
 cross_build() {
   local qt="$1" out="$2"
+  shift 2
   cmake -S tools/art -B "$out/host-art" -DCMAKE_BUILD_TYPE=Release >/dev/null
   cmake --build "$out/host-art" -j2 >/dev/null
   "$qt/bin/qt-cmake" -S . -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTESSELKA_TESTS=OFF \
-    -DTESSELKA_HOST_ART="$PWD/$out/host-art/tesselka_art" >/dev/null
+    -DTESSELKA_HOST_ART="$PWD/$out/host-art/tesselka_art" "$@" >/dev/null
   cmake --build "$out" -j2
 }
 

@@ -10,7 +10,9 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh windows
 qt="$(scripts/qt-build.sh windows)"
 out=build-windows
-cross_build "$qt" "$out"
+# Qt's toolchain file names the MinGW one of the tree that built Qt, which may be gone: this
+# tree's is named instead.
+cross_build "$qt" "$out" -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/cmake/toolchains/mingw-w64.cmake"
 
 name="tesselka-$(project_version)"
 stage="$out/stage/$name"
