@@ -10,6 +10,10 @@ project_version() {
 cross_build() {
   local qt="$1" out="$2"
   shift 2
+  # A folder configured against another Qt (one the cache has since replaced) keeps that Qt's
+  # paths in CMake's cache: it is started afresh.
+  [ "$(cat "$out/qt-prefix" 2>/dev/null)" = "$qt" ] || rm -rf "$out"
+  mkdir -p "$out" && echo "$qt" >"$out/qt-prefix"
   cmake -S tools/art -B "$out/host-art" -DCMAKE_BUILD_TYPE=Release >/dev/null
   cmake --build "$out/host-art" -j2 >/dev/null
   "$qt/bin/qt-cmake" -S . -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTESSELKA_TESTS=OFF \
