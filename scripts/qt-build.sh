@@ -7,8 +7,9 @@
 #   scripts/qt-build.sh web       the browser with Emscripten, static and single-threaded
 #
 # Debian's own Qt (qt6-base-dev-tools, the same 6.4.2) gives the host tools. Only what Tesselka
-# uses is built: Core, Gui, Widgets, the platform plugin and the JPEG reader. The cache is
-# TESSELKA_CACHE (default ~/.cache/tesselka); a change to this script's settings builds anew.
+# uses is built: Core, Gui, Widgets, the platform plugin and the JPEG reader. The patches in
+# scripts/qt-patches/<target>/ are applied to the source first. The cache is TESSELKA_CACHE
+# (default ~/.cache/tesselka); a change to this script's settings or to a patch builds anew.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 target="${1:?usage: scripts/qt-build.sh windows|web}"
@@ -51,46 +52,56 @@ case "$target" in
     ;;
   web)
     . "$here/scripts/emscripten-env.sh"
-    # Qt 6.4's browser compositor draws through QtOpenGL: OpenGL ES 2 and EGL stay on.
+    # Qt 6.4's browser compositor draws through QtOpenGL: OpenGL ES 2 and EGL stay on. Every
+    # byte is downloaded by each pupil: optimised for size, without the built-in MIME database
+    # (a quarter of a megabyte of packed data), the style sheets and the PDF writer, and without
+    # more widgets that no window shows. The patch leaves out the fallback fonts (1 MB).
     settings=(
       -DCMAKE_TOOLCHAIN_FILE=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake
       -DQT_QMAKE_TARGET_MKSPEC=wasm-emscripten -DBUILD_SHARED_LIBS=OFF -DFEATURE_thread=OFF
-      -DFEATURE_opengles2=ON -DFEATURE_egl=ON
+      -DFEATURE_opengles2=ON -DFEATURE_egl=ON -DCMAKE_BUILD_TYPE=MinSizeRel
+      -DFEATURE_mimetype_database=OFF -DFEATURE_style_stylesheet=OFF -DFEATURE_pdf=OFF
     )
+    for feature in mainwindow toolbar statusbar menubar tabwidget tabbar splitter textbrowser \
+                   sizegrip commandlinkbutton spinbox slider progressbar whatsthis; do
+      settings+=(-DFEATURE_$feature=OFF)
+    done
     ;;
   *) echo "usage: scripts/qt-build.sh windows|web" >&2; exit 2 ;;
 esac
 
-key="$(printf '%s\n' "$version" "${common[@]}" "${settings[@]}" | sed "s|$here|.|" | sha256sum | cut -c1-12)"
+patches=()
+for patch in "$here/scripts/qt-patches/$target"/*.patch; do [ -f "$patch" ] && patches+=("$patch"); done
+key="$( (printf '%s\n' "$version" "${common[@]}" "${settings[@]}" | sed "s|$here|.|"
+         [ ${#patches[@]} -eq 0 ] || cat "${patches[@]}") | sha256sum | cut -c1-12)"
 prefix="$cache/qt-$version-$target-$key"
 if [ -f "$prefix/.built" ]; then echo "$prefix"; exit 0; fi
 
-# The source, fetched once through apt (a deb-src line for Debian's main archive is added).
-src="$cache/qtbase-$version"
-if [ ! -f "$src/CMakeLists.txt" ]; then
-  mkdir -p "$cache/download"
-  tarball="$cache/download/qt6-base_$version+dfsg.orig.tar.xz"
-  if [ ! -f "$tarball" ]; then
-    "$here/scripts/install-deps.sh" source >&2
-    # apt takes an exact version only: the archive's for this Qt, such as 6.4.2+dfsg-10.
-    debian_version="$(apt-cache showsrc qt6-base | sed -n "s/^Version: \($version+.*\)/\1/p" | head -n 1)"
-    [ -n "$debian_version" ] || { echo "qt-build.sh: apt knows no source of qt6-base $version" >&2; exit 1; }
-    (cd "$cache/download" && apt-get source --download-only "qt6-base=$debian_version" >&2)
-  fi
-  rm -rf "$src.part" && mkdir -p "$src.part"
-  tar -xf "$tarball" -C "$src.part" --strip-components=1
-  mv "$src.part" "$src"
+# The source, fetched once through apt (a deb-src line for Debian's main archive is added), and
+# unpacked afresh for each build, with that build's patches.
+mkdir -p "$cache/download"
+tarball="$cache/download/qt6-base_$version+dfsg.orig.tar.xz"
+if [ ! -f "$tarball" ]; then
+  "$here/scripts/install-deps.sh" source >&2
+  # apt takes an exact version only: the archive's for this Qt, such as 6.4.2+dfsg-10.
+  debian_version="$(apt-cache showsrc qt6-base | sed -n "s/^Version: \($version+.*\)/\1/p" | head -n 1)"
+  [ -n "$debian_version" ] || { echo "qt-build.sh: apt knows no source of qt6-base $version" >&2; exit 1; }
+  (cd "$cache/download" && apt-get source --download-only "qt6-base=$debian_version" >&2)
 fi
 
+src="$cache/src-$target-$key"
 build="$cache/build-$target-$key"
 started=$(date +%s)
-rm -rf "$build" "$prefix"
+rm -rf "$src" "$build" "$prefix"
+mkdir -p "$src"
+tar -xf "$tarball" -C "$src" --strip-components=1
+for patch in "${patches[@]}"; do patch -d "$src" -p1 --quiet <"$patch"; done
 cmake -S "$src" -B "$build" "${common[@]}" "${settings[@]}" -DCMAKE_INSTALL_PREFIX="$prefix" >"$cache/configure-$target.log" 2>&1 \
   || { tail -40 "$cache/configure-$target.log" >&2; exit 1; }
 nice cmake --build "$build" -j2 >"$cache/build-$target.log" 2>&1 || { tail -40 "$cache/build-$target.log" >&2; exit 1; }
 cp "$build/.ninja_log" "$cache/ninja-$target.log"  # each step's time, for a look at where it goes
 cmake --install "$build" >/dev/null
-rm -rf "$build"
+rm -rf "$build" "$src"
 echo "Qt $version for $target: built in $(( $(date +%s) - started )) s, $(du -sh "$prefix" | cut -f1) installed" >&2
 touch "$prefix/.built"
 echo "$prefix"
