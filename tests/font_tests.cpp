@@ -137,6 +137,20 @@ TEST(Fonts, TheFontSetUpsOfTheDesktopChangeNoPixel)
     }
 }
 
+// The browser's cut-down font keeps what places and hints every glyph: the windows it draws are
+// the whole font's to the pixel.
+TEST(Fonts, TheCutDownFontDrawsTheWindowsAsTheWholeOne)
+{
+    const Rendered whole = render("");
+    const Rendered cut = render("", QStringLiteral(TESSELKA_SUBSET_FONT));
+    ASSERT_EQ(cut.exit_code, 0);
+    EXPECT_TRUE(cut.messages.isEmpty()) << cut.messages.join('\n').toStdString();
+    for (const QString& file : kRenders) {
+        ASSERT_FALSE(whole.images.at(file).isNull()) << file.toStdString();
+        EXPECT_EQ(cut.images.at(file), whole.images.at(file)) << file.toStdString();
+    }
+}
+
 TEST(Fonts, CaptionsShowJapaneseGlyphsNotBoxes)
 {
     // Against the same windows drawn with DejaVu alone, where every Japanese character is a box:

@@ -8,8 +8,9 @@
 
 namespace tesselka::forms {
 
-// IPA P-Gothic, as the build compiles it into the program.
-inline const QString kCarriedFont = QStringLiteral(":/fonts/ipagp.ttf");
+// IPA P-Gothic as the build compiles it into the program: whole on the desktop, cut down to the
+// program's characters (and renamed) in the browser.
+inline const QString kCarriedFont = QStringLiteral(":/fonts/carried.ttf");
 
 // Loads the font file (a resource or a file on disk), makes the stored face resolve to it and
 // sets the application's default UI font. A font that cannot be loaded is reported once on
