@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 using namespace tesselka::testing;
@@ -150,4 +152,34 @@ TEST(StartupOptions, GoodValuesStartTheIntroAndNoDisplayEndsInOneLine)
         EXPECT_TRUE(none.error_output.contains(QStringLiteral("デスクトップ")));
         expect_japanese(none.error_output.trimmed());
     }
+}
+
+TEST(StartupOptions, APlatformThatCannotStartEndsInOneJapaneseLine)
+{
+    QTemporaryDir runtime;  // holds no Wayland socket
+    QProcessEnvironment no_plugin = no_display(), wayland = no_display();
+    no_plugin.insert("QT_QPA_PLATFORM", "nonexistent");
+    wayland.insert("QT_QPA_PLATFORM", "wayland");
+    wayland.insert("WAYLAND_DISPLAY", "wayland-gone");
+    wayland.insert("XDG_RUNTIME_DIR", runtime.path());
+    const std::tuple<const char*, QStringList, QProcessEnvironment> cases[] = {
+        {"X display without a server", {}, display_without_server()},
+        {"QT_QPA_PLATFORM naming no plugin", {}, no_plugin},
+        {"-platform naming no plugin", {"-platform", "nonexistent"}, no_display()},
+        {"Wayland socket that is gone", {}, wayland}};
+    for (const auto& [what, arguments, env] : cases) {
+        SCOPED_TRACE(what);
+        const Outcome r = run(QStringList{kProgram} + arguments, kPictures, env, 10000);
+        EXPECT_EQ(r.signal, 0);  // not Qt's abort
+        EXPECT_EQ(r.exit_code, 1);
+        EXPECT_EQ(r.error_output.count('\n'), 1) << r.error_output.toStdString();
+        EXPECT_TRUE(r.error_output.contains(QStringLiteral("画面を開けません")));
+        EXPECT_FALSE(r.error_output.contains("qt.qpa") ||
+                     r.error_output.contains("This application failed to start"));
+        expect_japanese(r.error_output.trimmed());
+    }
+    // The command line is still answered there.
+    const Outcome version = run({kProgram, "--version"}, kPictures, display_without_server(), 10000);
+    EXPECT_EQ(version.exit_code, 0);
+    EXPECT_TRUE(version.output.startsWith("tesselka ")) << version.output.toStdString();
 }

@@ -24,6 +24,10 @@
 #include <QStyleFactory>
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <mutex>
+#include <vector>
 
 namespace tesselka::app {
 
@@ -68,6 +72,13 @@ std::optional<int> answered(const std::optional<Options>& options, const QString
     return std::nullopt;
 }
 
+// The one line of a start with no screen to open, `what` saying why; the program then ends with
+// status 1.
+void say_no_screen(const char* what)
+{
+    std::fprintf(stderr, "tesselka: %s。グラフィカルなデスクトップで起動してください。\n", what);
+}
+
 // With no display the command line is still answered, on a text console or over SSH; anything
 // else ends with one line saying why, not with Qt's abort.
 int run_without_display(int argc, char** argv)
@@ -78,9 +89,64 @@ int run_without_display(int argc, char** argv)
     QString error;
     if (const std::optional<int> status = answered(parse_options(application, error), error))
         return *status;
-    std::fputs("tesselka: 画面が見つかりません。グラフィカルなデスクトップで起動してください。\n", stderr);
+    say_no_screen("画面が見つかりません");
     return 1;
 }
+
+// --help and --version need no window: they are answered without opening the platform, so also
+// where a display is named that does not answer.
+bool asks_only_for_text(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i)
+        for (const char* text_option : {"-h", "--help", "--help-all", "-?", "-v", "--version"})
+            if (std::strcmp(argv[i], text_option) == 0)
+                return true;
+    return false;
+}
+
+// Holds back Qt's messages while it lives, and then passes them on in order. A platform that
+// cannot start (a display that does not answer, a platform that does not exist) ends the making
+// of the application object in a fatal message, Qt's abort and a core dump, after lines in
+// English; here it ends in our one line instead.
+class HeldMessages {
+public:
+    HeldMessages() { previous_ = qInstallMessageHandler(&HeldMessages::hold); }
+    ~HeldMessages()
+    {
+        qInstallMessageHandler(previous_);
+        std::lock_guard lock(mutex_);
+        // A null context string stays null: the default handler leaves out a missing category.
+        const auto c = [](const QByteArray& s) { return s.isNull() ? nullptr : s.constData(); };
+        for (const Message& m : held_)
+            previous_(m.type, QMessageLogContext(c(m.file), m.line, c(m.function), c(m.category)),
+                      m.text);
+        held_.clear();
+    }
+
+private:
+    // Copies of the context's strings: a plugin that failed to start may be gone by then.
+    struct Message {
+        QtMsgType type;
+        QByteArray file, function, category;
+        int line;
+        QString text;
+    };
+
+    static void hold(QtMsgType type, const QMessageLogContext& context, const QString& text)
+    {
+        if (type == QtFatalMsg) {
+            say_no_screen("画面を開けません");
+            // Not exit(): the half-made application object must not be torn down.
+            std::_Exit(1);
+        }
+        std::lock_guard lock(mutex_);
+        held_.push_back({type, context.file, context.function, context.category, context.line, text});
+    }
+
+    static inline QtMessageHandler previous_ = nullptr;
+    static inline std::mutex mutex_;
+    static inline std::vector<Message> held_;
+};
 
 // The zoom a window of `width` x `height` twips starts at: as asked, or in full screen the one at
 // which it fills the screen.
@@ -162,9 +228,11 @@ run::MainWindow* hand_over(intro::StartView* intro, run::MainWindow* prepared)
 int run(int argc, char** argv)
 {
     forms::prepare_platform();
-    if (!forms::display_exists(argc, argv))
+    if (!forms::display_exists(argc, argv) || asks_only_for_text(argc, argv))
         return run_without_display(argc, argv);
+    std::optional<HeldMessages> held(std::in_place);
     QApplication application(argc, argv);
+    held.reset();  // the platform has started
     set_up(application);
     QString error;
     const std::optional<Options> options = parse_options(application, error);

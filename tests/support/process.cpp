@@ -58,6 +58,19 @@ QProcessEnvironment no_display()
     return env;
 }
 
+QProcessEnvironment display_without_server()
+{
+    // Far above the numbers xvfb-run -a takes (from 99 up, perhaps in a suite running beside
+    // this one), and with neither a server's lock file nor its socket.
+    int n = 4000;
+    while (QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(n)) ||
+           QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(n)))
+        ++n;
+    QProcessEnvironment env = no_display();
+    env.insert(QStringLiteral("DISPLAY"), QStringLiteral(":%1").arg(n));
+    return env;
+}
+
 Process::Process(const QStringList& command, const QString& folder, const QProcessEnvironment& env)
 {
     ExecStrings argv(command), envp(env.toStringList());

@@ -25,6 +25,8 @@ inline constexpr int kSlowdown = 1;
 QProcessEnvironment environment(const QString& platform = QStringLiteral("offscreen"));
 // As over SSH or on a text console: no display and no platform asked for.
 QProcessEnvironment no_display();
+// As no_display(), but DISPLAY names an X display that no server holds.
+QProcessEnvironment display_without_server();
 
 struct Outcome {
     bool finished = false;  // ended by itself, not stopped
