@@ -2,10 +2,12 @@
 
 #include "forms/widgets.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QWheelEvent>
+#include <QtTest/QTest>
 
 #include <gtest/gtest.h>
 
@@ -147,6 +149,29 @@ TEST_F(Combo, TheWheelChangesOnlyTheListWithTheFocus)
 
     combo->setFocus();
     notch();
+    EXPECT_EQ(combo->text(), QStringLiteral("35"));
+    EXPECT_EQ(clicks, 1);
+}
+
+// On a touch screen without a keyboard (a Chromebook in tablet mode): entries a finger can hit
+// (44 CSS pixels, WCAG's target size), no caret in the field, and a tap there opens the list, from
+// which a value is picked by a tap alone.
+TEST_F(Combo, OnATouchScreenWithoutKeyboardTheListIsTappedThrough)
+{
+    const int plain = combo->view()->sizeHintForRow(0);
+    EXPECT_LT(plain, 44);
+    combo->suit({.finger = true, .keyboard = false});
+    for (int row = 0; row < combo->count(); ++row)
+        EXPECT_GE(combo->view()->sizeHintForRow(row), 44) << row;
+    EXPECT_TRUE(combo->lineEdit()->isReadOnly());
+    type(combo, QStringLiteral("1"));
+    EXPECT_EQ(combo->text(), QStringLiteral("30"));
+
+    QTest::mouseClick(combo->lineEdit(), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return combo->view()->isVisible(); }, 2000));
+    const QRect entry = combo->view()->visualRect(combo->model()->index(7, 0));  // "35"
+    EXPECT_GE(entry.height(), 44);
+    QTest::mouseClick(combo->view()->viewport(), Qt::LeftButton, {}, entry.center());
     EXPECT_EQ(combo->text(), QStringLiteral("35"));
     EXPECT_EQ(clicks, 1);
 }

@@ -109,6 +109,7 @@ protected:
     {
         heard = nullptr;
         QAccessible::installUpdateHandler(previous_);
+        QAccessible::setActive(false);
         WindowTest::TearDown();
     }
 

@@ -1,6 +1,7 @@
 #include "announcer.h"
 
 #include "part_accessible.h"
+#include "platform.h"
 
 namespace tesselka::forms {
 
@@ -55,6 +56,7 @@ void Announcer::say(const QString& text)
     iface->setText(QAccessible::Name, text);
     QAccessibleEvent shown(iface, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
+    say_in_page(text);
 }
 
 }  // namespace tesselka::forms

@@ -8,14 +8,15 @@
 #include <functional>
 
 class QDialog;
+class QString;
 
 namespace tesselka::forms {
 
 // Settings that must be made before the application object exists.
 void prepare_platform();
 
-// Whether the program can open a window at all, asked before Qt is: a GUI application that
-// finds no display to connect to ends the process with Qt's abort and a core dump.
+// Whether there is a display to open a window on, asked before Qt is: without one the command
+// line is still answered, and a GUI application would end in Qt's abort.
 bool display_exists(int argc, char** argv);
 
 // The flags of a window of fixed size: on a desktop a caption and a close box; in the browser
@@ -35,5 +36,24 @@ void end_program(int status);
 // window of `width` x `height` twips (the largest one) fits it, centred, and follow the page when
 // it is resized. On a desktop the windows keep the zoom they were given.
 void follow_page(double width, double height);
+
+// What the pupil points and types with. In the browser on a touch screen the pointer is a finger;
+// there the page can raise an on-screen keyboard only on some systems (Qt's browser input goes
+// to Android, iPadOS, macOS and Windows, not to a Chromebook in tablet mode). A desktop has both
+// a mouse and a keyboard.
+struct PupilInput {
+    bool finger = false;
+    bool keyboard = true;
+};
+PupilInput pupil_input();
+
+// In the browser, says on the page, for a few seconds, that this device has no keyboard to type
+// a value with and that the lists are to be used. Nothing on a desktop, which has one.
+void show_no_keyboard_note();
+
+// In the browser, puts a sentence for a screen reader into the page's live region, which
+// ChromeVox and VoiceOver read (Qt 6.4 gives the browser no accessibility of its own). On a
+// desktop the accessibility bridge carries the sentence, and this does nothing.
+void say_in_page(const QString& text);
 
 }  // namespace tesselka::forms

@@ -27,4 +27,13 @@ void end_program(int status)
 
 void follow_page(double, double) {}
 
+PupilInput pupil_input()
+{
+    return {};
+}
+
+void show_no_keyboard_note() {}
+
+void say_in_page(const QString&) {}
+
 }  // namespace tesselka::forms

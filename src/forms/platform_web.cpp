@@ -21,6 +21,22 @@ EM_JS(void, show_closing_page, (int status), {
         tesselkaEnded(status);
 });
 
+// The page's answers on the pupil's device (index.html), and its note and live region.
+EM_JS(int, page_finger, (), { return typeof tesselkaInput === "function" && tesselkaInput().finger ? 1 : 0; });
+EM_JS(int, page_keyboard, (), {
+    return typeof tesselkaInput !== "function" || tesselkaInput().keyboard ? 1 : 0;
+});
+EM_JS(void, page_no_keyboard_note, (), {
+    if (typeof tesselkaNoKeyboard === "function")
+        tesselkaNoKeyboard();
+});
+// Marks on the page's time line, for the bench's split of the start.
+EM_JS(void, page_mark, (const char* name), { performance.mark(UTF8ToString(name)); });
+EM_JS(void, page_say, (const char* text), {
+    if (typeof tesselkaSay === "function")
+        tesselkaSay(UTF8ToString(text));
+});
+
 // The browser's platform shows every window full screen; ours keep their size, centred in the
 // page, unless the pupil has asked for full screen (F11). Message boxes place themselves.
 void centre(QWidget* window)
@@ -67,7 +83,10 @@ void fit_page(double width, double height)
 
 }  // namespace
 
-void prepare_platform() {}
+void prepare_platform()
+{
+    page_mark("tesselka: main");
+}
 
 Qt::WindowFlags fixed_window_flags()
 {
@@ -99,6 +118,7 @@ void end_program(int status)
 
 void follow_page(double width, double height)
 {
+    page_mark("tesselka: intro made");
     fit_page(width, height);
     qApp->installEventFilter(new Centring(qApp));
     if (QScreen* page = QGuiApplication::primaryScreen())
@@ -110,6 +130,21 @@ void follow_page(double width, double height)
         if (QGuiApplication::quitOnLastWindowClosed())
             end_program(0);
     });
+}
+
+PupilInput pupil_input()
+{
+    return {page_finger() != 0, page_keyboard() != 0};
+}
+
+void show_no_keyboard_note()
+{
+    page_no_keyboard_note();
+}
+
+void say_in_page(const QString& text)
+{
+    page_say(text.toUtf8().constData());
 }
 
 // Windows and the browser always have their screen.

@@ -6,12 +6,38 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
+#include <QAbstractItemView>
 #include <QLineEdit>
 #include <QWheelEvent>
 
 #include <algorithm>
 
 namespace tesselka::forms {
+
+namespace {
+
+// The list's own entries, drawn as before, each at least a finger tall.
+class FingerSizedItems : public QAbstractItemDelegate {
+public:
+    FingerSizedItems(QAbstractItemDelegate* drawn, QObject* parent)
+        : QAbstractItemDelegate(parent), drawn_(drawn)
+    {
+    }
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override
+    {
+        drawn_->paint(painter, option, index);
+    }
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        return drawn_->sizeHint(option, index).expandedTo({0, ComboBox::kFingerHeight});
+    }
+
+private:
+    QAbstractItemDelegate* drawn_;
+};
+
+}  // namespace
 
 void CommandButton::keyPressEvent(QKeyEvent* event)
 {
@@ -87,6 +113,27 @@ ComboBox::ComboBox(QWidget* parent, const QStringList& items, const QString& tex
     lineEdit()->setTextMargins(-1, 0, -1, 0);
     connect(this, &QComboBox::editTextChanged, this, [this] { fit_text(); });
     setEditText(text);
+    suit(pupil_input());
+}
+
+void ComboBox::suit(PupilInput input)
+{
+    if (input.finger)
+        view()->setItemDelegate(new FingerSizedItems(view()->itemDelegate(), this));
+    if (!input.keyboard) {
+        lineEdit()->setReadOnly(true);
+        lineEdit()->installEventFilter(this);
+    }
+}
+
+bool ComboBox::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == lineEdit() && event->type() == QEvent::MouseButtonRelease) {
+        showPopup();
+        show_no_keyboard_note();
+        return true;
+    }
+    return QComboBox::eventFilter(watched, event);
 }
 
 void ComboBox::fit_text()

@@ -3,6 +3,7 @@
 
 #include "control_style.h"
 #include "placed.h"
+#include "platform.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -61,8 +62,15 @@ public:
     // Runs `handler` when an item is picked from the list, or Enter is pressed in the text.
     void on_click(std::function<void()> handler);
 
+    // Suits the list to the pupil's device (made so from the platform's answer): for a finger,
+    // entries at least kFingerHeight pixels tall; without a keyboard, a field that takes no
+    // typing, shows no caret and opens the list when tapped, and a note that says why.
+    void suit(PupilInput input);
+    static constexpr int kFingerHeight = 44;  // CSS pixels: WCAG's size for a target
+
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // The wheel changes the value only of the list that has the keyboard focus; over any other
     // list it does nothing, so scrolling over the panel never changes the lesson.
     void wheelEvent(QWheelEvent* event) override;
