@@ -62,8 +62,8 @@ case "$target" in
       -DFEATURE_opengles2=ON -DFEATURE_egl=ON -DCMAKE_BUILD_TYPE=MinSizeRel
       -DFEATURE_mimetype_database=OFF -DFEATURE_style_stylesheet=OFF -DFEATURE_pdf=OFF
     )
-    for feature in mainwindow toolbar statusbar menubar tabwidget tabbar splitter textbrowser \
-                   sizegrip commandlinkbutton spinbox slider progressbar whatsthis; do
+    for feature in statusbar tabwidget tabbar splitter textbrowser sizegrip commandlinkbutton \
+                   spinbox progressbar whatsthis; do
       settings+=(-DFEATURE_$feature=OFF)
     done
     ;;
@@ -98,9 +98,20 @@ tar -xf "$tarball" -C "$src" --strip-components=1
 for patch in "${patches[@]}"; do patch -d "$src" -p1 --quiet <"$patch"; done
 cmake -S "$src" -B "$build" "${common[@]}" "${settings[@]}" -DCMAKE_INSTALL_PREFIX="$prefix" >"$cache/configure-$target.log" 2>&1 \
   || { tail -40 "$cache/configure-$target.log" >&2; exit 1; }
+# A feature left out takes those that need it along (the slider takes the scroll bar, and with it
+# every list): what the windows use must still be there before the long build starts.
+for feature in combobox listview scrollbar lineedit pushbutton radiobutton checkbox messagebox \
+               dialogbuttonbox menu shortcut accessibility translation; do
+  grep -q "^QT_FEATURE_$feature:INTERNAL=ON" "$build/CMakeCache.txt" ||
+    { echo "qt-build.sh: these settings leave out the feature '$feature', which Tesselka uses" >&2; exit 1; }
+done
 nice cmake --build "$build" -j2 >"$cache/build-$target.log" 2>&1 || { tail -40 "$cache/build-$target.log" >&2; exit 1; }
 cp "$build/.ninja_log" "$cache/ninja-$target.log"  # each step's time, for a look at where it goes
 cmake --install "$build" >/dev/null
+# Every file of Qt's source that went into this build (compiled, included, or packed as a
+# resource), from which the notices of the third-party code inside it are made.
+{ ninja -C "$build" -t deps; cat "$build/build.ninja"; } | grep -o "$src/[^ :|\$]*" | sed "s|^$src/||" |
+  sort -u >"$prefix/used-sources.txt"
 rm -rf "$build" "$src"
 echo "Qt $version for $target: built in $(( $(date +%s) - started )) s, $(du -sh "$prefix" | cut -f1) installed" >&2
 touch "$prefix/.built"
