@@ -45,3 +45,9 @@ install(FILES ${TESSELKA_QT_TRANSLATION} DESTINATION translations)
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION licenses RENAME Tesselka.txt)
 install(FILES /usr/share/common-licenses/LGPL-3 DESTINATION licenses RENAME Qt-LGPL-3.0.txt)
 install(FILES /usr/share/common-licenses/GPL-3 DESTINATION licenses RENAME Qt-GPL-3.0.txt)
+# And the notices of all the third-party code in the folder: the libraries inside Qt's DLLs as far
+# as its build used them, the MinGW runtime and the font, with their licence texts.
+include(${PROJECT_SOURCE_DIR}/cmake/notices.cmake)
+tesselka_notices(tesselka_notices ARTEFACT windows QT_PREFIX ${QT6_INSTALL_PREFIX}
+                 TEXT ${CMAKE_BINARY_DIR}/NOTICES.txt)
+install(FILES ${CMAKE_BINARY_DIR}/NOTICES.txt DESTINATION licenses)

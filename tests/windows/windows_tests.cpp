@@ -116,7 +116,7 @@ TEST(WindowsBuild, TheUnpackedZipLoadsItsOwnDllsAndHoldsNoOther)
     for (const char* expected : {"tesselka.exe", "qt.conf", "0.jpg", "5.jpg", "translations/qtbase_ja.qm",
                                  "plugins/platforms/qwindows.dll", "plugins/imageformats/qjpeg.dll",
                                  "licenses/Tesselka.txt", "licenses/Qt-LGPL-3.0.txt",
-                                 "licenses/IPA_Font_License.txt"})
+                                 "licenses/IPA_Font_License.txt", "licenses/NOTICES.txt"})
         EXPECT_TRUE(files.contains(QString::fromLatin1(expected))) << expected;
 
     // Started from another folder with 3.jpg gone, it loads its DLLs and the JPEG plugin (the
