@@ -73,16 +73,24 @@ if [ -n "$windows_folder" ] && command -v xvfb-run >/dev/null; then
     "$(cd "$windows_folder" && pwd)" "$runs" >>table.md
 fi
 
-# The browser build in Chromium beside it: the page's bytes, and the time from navigation to the
-# intro's first frame (scripts/web.sh builds it; the browser tests measure it, served from here).
+# The browser build in Chromium beside a bare Qt Widgets page built with the same Qt and flags:
+# the page's bytes over the wire (the smaller of gzip and the brotli and gzip files the folder
+# ships, as the browser tests count them), and the time from navigation to each page's first
+# frame, with where Tesselka's goes (scripts/web.sh builds it).
 web_zip="$(ls ../build-web/tesselka-*-web.zip 2>/dev/null | head -n 1)"
 if [ -n "$web_zip" ] && [ -d ../tests/web/node_modules ] && [ -x /usr/bin/chromium ]; then
   echo "Timing the page in Chromium ..." >&2
-  TESSELKA_WEB_METRICS="$PWD/web-metrics.json" node --test-name-pattern="page loads" \
+  TESSELKA_WEB_METRICS="$PWD/web-metrics.json" node --test-name-pattern="weighs" \
     ../tests/web/web_test.mjs "$web_zip" ./tesselka_render >/dev/null
   node -e 'const m = require(process.argv[1]);
-    console.log(`| The browser build in Chromium: bytes transferred / navigation → intro's first frame | ${(m.bytes / 1e6).toFixed(1)} MB / ${m.first_frame_ms} ms |`)' \
+    console.log(`| The browser build: the page over the wire (HTML, loader, JavaScript, WebAssembly) | ${(m.bytes / 1e6).toFixed(2)} MB |`)' \
     "$PWD/web-metrics.json" >>table.md
+  qt="$(../scripts/qt-build.sh web)"
+  (. ../scripts/emscripten-env.sh
+   "$qt/bin/qt-cmake" -S ../bench/web_bare -B web-bare -G Ninja -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null
+   cmake --build web-bare >/dev/null)
+  brotli --best --keep --force web-bare/bare.wasm web-bare/bare.js web-bare/qtloader.js
+  node ../bench/web_start.mjs ../build-web/web web-bare "$runs" >>table.md
 fi
 
 cat table.md

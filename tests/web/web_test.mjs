@@ -1,6 +1,9 @@
 // Tesselka in a real browser: Debian's chromium, headless, opens the page from a web server on
-// this machine and a pupil's lesson is played through it. The simulation window is compared,
-// pixel for pixel, with the Linux renders of the same build at the same zoom.
+// this machine (which sends the brotli files the folder holds, as a school's server should) and a
+// pupil's lesson is played through it, with a mouse and keyboard and then on touch screens alone.
+// The simulation window is compared, pixel for pixel, with the Linux renders of the same build at
+// the same zoom; what a screen reader would hear is read from the page's live region. Last, the
+// server goes away and the page opens again from what the device kept.
 //
 //   node web_test.mjs WEB_ZIP LINUX_RENDER_TOOL
 //
@@ -9,13 +12,16 @@ import { test, before, after } from "node:test";
 import assert from "node:assert/strict";
 import { execFileSync } from "node:child_process";
 import fs from "node:fs";
-import http from "node:http";
 import os from "node:os";
 import path from "node:path";
+import zlib from "node:zlib";
 import puppeteer from "puppeteer-core";
 import { readPng, differingPixels } from "./png.mjs";
+import { serve } from "./serve.mjs";
 
 const [zip, renderTool] = process.argv.slice(2);
+// What a page of the lesson may weigh over the wire, in bytes.
+const most_bytes = 3_000_000;
 const page_size = { width: 1366, height: 768 };  // a Chromebook's screen
 const zoom = 1.5;  // the largest step at which the simulation window fits it
 const main_size = { width: 740 * zoom, height: 488 * zoom };
@@ -25,8 +31,9 @@ const places = { next: [300, 252], start: [496, 72], stop: [628, 72], end: [704,
                  fast: [656, 104], labels: [580, 132], situdo: [560, 459], introPicture: [20, 60] };
 
 const work = fs.mkdtempSync(path.join(os.tmpdir(), "tesselka-web-"));
-let server, browser, page, folder, references;
+let server, url, browser, page, folder, references;
 const transferred = { bytes: 0 };
+const metrics = {};
 
 function centred(size) {
   return { x: Math.round((page_size.width - size.width) / 2), y: Math.round((page_size.height - size.height) / 2),
@@ -45,27 +52,6 @@ let lastShot;  // the PNG, kept for a failure
 const shot = async () => readPng(lastShot = Buffer.from(await page.screenshot({ type: "png" })));
 const sleep = ms => new Promise(resolve => setTimeout(resolve, ms));
 
-function serve(root) {
-  const types = { ".html": "text/html; charset=utf-8", ".js": "text/javascript", ".wasm": "application/wasm" };
-  return new Promise(resolve => {
-    const s = http.createServer((request, response) => {
-      const file = path.join(root, decodeURIComponent(new URL(request.url, "http://x").pathname));
-      if (!file.startsWith(root) || !fs.existsSync(file) || fs.statSync(file).isDirectory()) {
-        const index = path.join(file, "index.html");
-        if (!fs.existsSync(index)) { response.writeHead(404).end(); return; }
-        return send(index);
-      }
-      send(file);
-      function send(f) {
-        const body = fs.readFileSync(f);
-        response.writeHead(200, { "Content-Type": types[path.extname(f)] || "application/octet-stream",
-                                  "Content-Length": body.length });
-        response.end(body);
-      }
-    });
-    s.listen(0, "127.0.0.1", () => resolve(s));
-  });
-}
 
 // Waits until `check` on a new screenshot is true; returns that screenshot. `what` (a text, or a
 // function giving one) says what was awaited.
@@ -93,6 +79,7 @@ before(async () => {
     condensing: readPng(fs.readFileSync(path.join(rendered, "main-condensing-150.png"))),
   };
   server = await serve(folder);
+  url = `http://127.0.0.1:${server.address().port}/`;
   browser = await puppeteer.launch({
     executablePath: process.env.CHROMIUM || "/usr/bin/chromium",
     headless: true,
@@ -100,7 +87,7 @@ before(async () => {
     args: ["--no-sandbox", "--use-angle=swiftshader", "--enable-unsafe-swiftshader", "--no-first-run",
            "--disable-background-networking", "--disable-component-update", "--disable-sync",
            `--window-size=${page_size.width},${page_size.height}`],
-    defaultViewport: { ...page_size, hasTouch: true },  // a Chromebook's touch screen
+    defaultViewport: page_size,  // a Chromebook with its touchpad and keyboard
   });
   page = await browser.newPage();
   const cdp = await page.createCDPSession();
@@ -112,29 +99,60 @@ before(async () => {
 after(async () => {
   await browser?.close();
   server?.close();
+  server?.closeAllConnections?.();
   fs.rmSync(work, { recursive: true, force: true });
+});
+
+// The bytes a first visit moves: each file at the smaller of gzip (as a server compresses on the
+// fly) and the brotli or gzip form beside it.
+function overTheWire(name) {
+  const file = path.join(folder, name);
+  const sizes = [zlib.gzipSync(fs.readFileSync(file), { level: 9 }).length];
+  for (const packed of [file + ".br", file + ".gz"])
+    if (fs.existsSync(packed)) sizes.push(fs.statSync(packed).size);
+  return Math.min(...sizes);
+}
+
+test("the page weighs at most 3 MB over the wire", () => {
+  const loaded = ["index.html", "qtloader.js", "tesselka.js", "tesselka.wasm"];
+  const kept = ["sw.js", "manifest.webmanifest", "globe-192.png", "globe-512.png"];
+  const page_bytes = loaded.reduce((sum, f) => sum + overTheWire(f), 0);
+  const all_bytes = page_bytes + kept.reduce((sum, f) => sum + overTheWire(f), 0);
+  console.log(`# weight: ${page_bytes} bytes for the page, ${all_bytes} with what the device keeps`);
+  assert.ok(all_bytes <= most_bytes, `${all_bytes} bytes`);
+  metrics.bytes = page_bytes;
+  if (process.env.TESSELKA_WEB_METRICS)
+    fs.writeFileSync(process.env.TESSELKA_WEB_METRICS, JSON.stringify(metrics));
+});
+
+// Qt's browser plugin is under the GPL 3: the folder carries its text, and a page of the notices
+// of all that is inside the program, which the loading page links to.
+test("the folder carries the GPL and the notices, linked from the page", () => {
+  assert.match(fs.readFileSync(path.join(folder, "GPL-3.0.txt"), "utf8"), /GNU GENERAL PUBLIC LICENSE\s+Version 3/);
+  const notices = fs.readFileSync(path.join(folder, "licenses.html"), "utf8");
+  for (const name of ["ライセンス", "Qt", "FreeType", "HarfBuzz", "IPA Font License", "Independent JPEG Group"])
+    assert.ok(notices.includes(name), name);
+  assert.match(fs.readFileSync(path.join(folder, "index.html"), "utf8"), /<a href="licenses.html">ライセンス<\/a>/);
+  assert.match(fs.readFileSync(path.join(folder, "font", "FONT.txt"), "utf8"), /-DTESSELKA_WEB_FONT_SUBSET=OFF/);
 });
 
 test("the page loads the program and shows the intro, centred", async () => {
   const started = Date.now();
-  await page.goto(`http://127.0.0.1:${server.address().port}/`);
-  // The intro's picture box shows a cup (not the page's grey) once the intro has drawn.
-  const [px, py] = at(introBox, places.introPicture);
-  await waitFor(p => {
-    const i = (Math.round(py) * p.width + Math.round(px)) * 4;
-    return p.rgba[i] !== 0xd4 || p.rgba[i + 1] !== 0xd0;
-  }, 60000, "the intro");
-  const first_frame_ms = Date.now() - started;
+  await page.goto(url);
+  await waitForIntro(page, introBox);
+  metrics.first_frame_ms = Date.now() - started;
+  metrics.transferred = transferred.bytes;
   const files = fs.readdirSync(folder).sort();
-  assert.deepEqual(files.filter(f => /\.(html|js|wasm)$/.test(f)), ["index.html", "qtloader.js", "tesselka.js", "tesselka.wasm"]);
+  assert.deepEqual(files.filter(f => /\.(html|js|wasm)$/.test(f)),
+                   ["index.html", "licenses.html", "qtloader.js", "sw.js", "tesselka.js", "tesselka.wasm"]);
   if (process.env.TESSELKA_WEB_METRICS)
-    fs.writeFileSync(process.env.TESSELKA_WEB_METRICS, JSON.stringify({ bytes: transferred.bytes, first_frame_ms }));
-  console.log(`# page: ${(transferred.bytes / 1e6).toFixed(1)} MB transferred, intro after ${first_frame_ms} ms`);
+    fs.writeFileSync(process.env.TESSELKA_WEB_METRICS, JSON.stringify(metrics));
+  console.log(`# page: ${(transferred.bytes / 1e6).toFixed(2)} MB transferred, intro after ${metrics.first_frame_ms} ms`);
 });
 
-test("次へ, tapped, opens the simulation window, at rest as on Linux", async () => {
+test("次へ opens the simulation window, at rest as on Linux", async () => {
   await sleep(5500);  // the intro's six pages
-  await page.touchscreen.tap(...at(introBox, places.next));
+  await page.mouse.click(...at(introBox, places.next));
   let closest = Infinity;
   await waitFor(p => (closest = Math.min(closest, differingPixels(p, mainBox, references.start, asOnLinux))) === 0,
                 10000, () => `the simulation window as on Linux (closest: ${closest} pixels differ)`);
@@ -154,14 +172,27 @@ test("a typed bad value brings its message, then the window at rest again", asyn
                 "the message to close, and the window at rest as on Linux");
 });
 
-test("開始 at the fast speed cools the water to 15 °C as on Linux", async () => {
+test("開始 at the fast speed cools the water to 15 °C as on Linux, told in the live region", async () => {
   await page.mouse.click(...at(mainBox, places.labels));
   await page.mouse.click(...at(mainBox, places.fast));
   await page.mouse.click(...at(mainBox, places.start));
-  let closest = Infinity;
-  await waitFor(p => (closest = Math.min(closest, differingPixels(p, mainBox, references.condensing, asOnLinux))) === 0,
-                20000, () => `15 °C as on Linux (closest: ${closest} pixels differ)`);
+  let closest = Infinity, heard = "";
+  await waitFor(p => {
+    closest = Math.min(closest, differingPixels(p, mainBox, references.condensing, asOnLinux));
+    return closest === 0;
+  }, 20000, () => `15 °C as on Linux (closest: ${closest} pixels differ)`);
+  heard = await said(page);
   await page.mouse.click(...at(mainBox, places.stop));
+  // The tick that showed 15 °C said so (a later one may have come before the stop).
+  assert.match(heard, /^1[0-5]℃/);
+  const stopped = await saidAfter(page, heard);
+  const t = Number(stopped.match(/^停止しました。水温 (\d+)℃$/)?.[1]);
+  assert.ok(t >= 10 && t <= 15, stopped);
+  // F1: the whole state, with the lesson's saturated amount at that temperature.
+  await page.keyboard.press("F1");
+  const whole = await saidAfter(page, stopped);
+  assert.ok(whole.startsWith(`水温 ${t}℃。1m³の空気に入ることができる水蒸気量 ${saturated[t]} g、`), whole);
+  assert.match(whole, /丸 1 つが 1 g です。/);
 });
 
 test("終わり leaves a page that says the lesson has ended", async () => {
@@ -170,6 +201,163 @@ test("終わり leaves a page that says the lesson has ended", async () => {
   assert.match(await page.$eval("#ended", e => e.textContent), /終わりました/);
   assert.equal(await page.$eval("#qtcanvas", e => e.style.display), "none");
 });
+
+test("Chromium finds the page installable, with its manifest and service worker", async () => {
+  await page.goto(url);
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  const cdp = await page.createCDPSession();
+  const { installabilityErrors } = await cdp.send("Page.getInstallabilityErrors");
+  assert.deepEqual(installabilityErrors, []);
+  const manifest = await (await fetch(new URL("manifest.webmanifest", url))).json();
+  assert.equal(manifest.lang, "ja");
+  assert.equal(manifest.display, "standalone");
+});
+
+// A pupil with a touch screen alone sets 気温 35 ℃, 湿度 90 %, 水温 5 ℃ by taps, on a Chromebook
+// and an iPad held either way; the page picks the zoom at which the simulation window fits.
+const touchScreens = [
+  { name: "Chromebook", width: 1366, height: 768, zoom: 1.5 },
+  { name: "Chromebook upright", width: 768, height: 1366, zoom: 1 },
+  { name: "iPad", width: 1180, height: 820, zoom: 1.5 },
+  { name: "iPad upright", width: 820, height: 1180, zoom: 1 },
+];
+// The lists' fields, in the window's pixels at 100 %, and the entries to pick (of 0 to 40, 10 to 90).
+const fields = [{ box: [544, 416, 41, 23], entry: 7 }, { box: [544, 448, 41, 23], entry: 8 },
+                { box: [656, 432, 41, 23], entry: 1 }];
+
+for (const screen of touchScreens) {
+  test(`on a touch screen alone (${screen.name}), the three values are set by taps`, async () => {
+    const touch = await browser.newPage();
+    await touch.setViewport({ width: screen.width, height: screen.height, hasTouch: true });
+    const place = (size, [x, y]) => [Math.round((screen.width - size.width * screen.zoom) / 2) + x * screen.zoom,
+                                     Math.round((screen.height - size.height * screen.zoom) / 2) + y * screen.zoom];
+    const windowSize = { width: 740, height: 488 }, introSize = { width: 374, height: 278 };
+    await touch.goto(url);
+    const intro = { x: place(introSize, [0, 0])[0], y: place(introSize, [0, 0])[1] };
+    await waitForIntro(touch, { ...intro, zoomed: screen.zoom });
+    await sleep(5500);
+    await touch.touchscreen.tap(...place(introSize, places.next));
+    await waitForChange(touch, place(windowSize, places.start), "the simulation window");
+    for (const field of fields) {
+      const [x, y] = place(windowSize, field.box);
+      const box = { x, y, width: field.box[2] * screen.zoom, height: field.box[3] * screen.zoom };
+      const before = await picture(touch);
+      await touch.touchscreen.tap(x + box.width / 2, y + box.height / 2);
+      const list = await waitForList(touch, before, box);
+      const entry = list.height / 9;
+      assert.ok(entry >= 44, `entries ${entry} pixels tall`);
+      await touch.touchscreen.tap(list.x + list.width / 2, list.y + entry * (field.entry + 0.5));
+      await waitForListClosed(touch, list);
+    }
+    // The field tapped took no typing: the page said so.
+    assert.equal(await touch.$eval("#no-keyboard", e => e.style.display), "block");
+    const before = await said(touch);
+    await touch.keyboard.press("F1");  // the test's own key, to hear the state
+    const whole = await saidAfter(touch, before);
+    // 90 % of 39.6 g at 35 °C is 35.64 g; 6.80 g of it stays vapour at 5 °C.
+    assert.ok(whole.startsWith("水温 5℃。1m³の空気に入ることができる水蒸気量 6.80 g、"), whole);
+    assert.match(whole, /入りきらずに水になった量 28.84 g。/);
+    await touch.close();
+  });
+}
+
+test("with the server gone, the page opens again from what the device kept", async () => {
+  const kept = await page.evaluate(async () => {
+    await navigator.serviceWorker.ready;
+    const names = await caches.keys();
+    return names.length ? (await (await caches.open(names[0])).keys()).length : 0;
+  });
+  assert.ok(kept >= 5, `${kept} files kept`);
+  await new Promise(resolve => server.close(resolve));
+  server.closeAllConnections?.();
+  await page.reload();
+  await waitForIntro(page, introBox);
+  server = undefined;
+});
+
+// The amounts of the lesson's table at 10 to 15 °C, in grams.
+const saturated = { 10: "9.40", 11: "10.00", 12: "10.70", 13: "11.40", 14: "12.10", 15: "12.80" };
+
+// Waits for the intro's picture box to show a cup rather than the page's grey.
+async function waitForIntro(onPage, box) {
+  const zoomed = box.zoomed ?? zoom;
+  const [px, py] = [box.x + places.introPicture[0] * zoomed, box.y + places.introPicture[1] * zoomed];
+  const start = Date.now();
+  for (;;) {
+    const p = await picture(onPage);
+    const i = (Math.round(py) * p.width + Math.round(px)) * 4;
+    if (p.rgba[i] !== 0xd4 || p.rgba[i + 1] !== 0xd0) return;
+    if (Date.now() - start > 60000) assert.fail("timed out waiting for the intro");
+    await sleep(50);
+  }
+}
+
+const picture = async onPage => readPng(Buffer.from(await onPage.screenshot({ type: "png" })));
+const grey = (p, [x, y]) => { const i = (Math.round(y) * p.width + Math.round(x)) * 4;
+                              return p.rgba[i] === 0xd4 && p.rgba[i + 1] === 0xd0 && p.rgba[i + 2] === 0xc8; };
+
+async function waitForChange(onPage, point, what) {
+  const first = await picture(onPage);
+  const i = (Math.round(point[1]) * first.width + Math.round(point[0])) * 4;
+  const start = Date.now();
+  for (;;) {
+    const p = await picture(onPage);
+    if (p.rgba.compare(first.rgba, i, i + 3, i, i + 3) !== 0) return;
+    if (Date.now() - start > 10000) assert.fail(`timed out waiting for ${what}`);
+    await sleep(50);
+  }
+}
+
+// The list opened from `field`: what changed since `before` above or below the field, in its
+// columns, less the page's note.
+async function waitForList(onPage, before, field) {
+  const start = Date.now();
+  for (;;) {
+    await sleep(100);
+    const note = await onPage.$eval("#no-keyboard", e => { const r = e.getBoundingClientRect();
+                                                           return { top: r.top, bottom: r.bottom }; });
+    const ignored = y => (y >= field.y && y < field.y + field.height) || (y >= note.top - 2 && y < note.bottom + 2);
+    const box = changedBox(before, await picture(onPage), field, ignored);
+    if (box && box.height > 100) return box;
+    if (Date.now() - start > 5000) assert.fail("timed out waiting for the list to open");
+  }
+}
+
+async function waitForListClosed(onPage, list) {
+  const start = Date.now();
+  for (;;) {
+    await sleep(100);
+    const p = await picture(onPage);
+    if (grey(p, [list.x + list.width / 2, list.y + list.height - 2]) ||
+        grey(p, [list.x + list.width / 2, list.y + 2]) || Date.now() - start > 3000) return;
+  }
+}
+
+// The bounding box of the rows (not `ignored`) in which at least 20 pixels within the columns of
+// `across` differ, and of the columns where they do.
+function changedBox(a, b, across, ignored) {
+  const rows = [], columns = new Array(a.width).fill(0);
+  for (let y = 0; y < a.height; ++y) {
+    if (ignored(y)) continue;
+    let n = 0;
+    for (let x = Math.round(across.x); x < Math.round(across.x + across.width); ++x) {
+      const i = (y * a.width + x) * 4;
+      if (a.rgba[i] !== b.rgba[i] || a.rgba[i + 1] !== b.rgba[i + 1] || a.rgba[i + 2] !== b.rgba[i + 2]) { ++n; ++columns[x]; }
+    }
+    if (n >= 20) rows.push(y);
+  }
+  const cols = columns.flatMap((n, x) => n >= 20 ? [x] : []);
+  if (!rows.length || !cols.length) return null;
+  return { x: cols[0], y: rows[0], width: cols.at(-1) - cols[0] + 1, height: rows.at(-1) - rows[0] + 1 };
+}
+
+// The live region's text now, and its next text different from `previous`.
+const said = onPage => onPage.$eval("#said", e => e.textContent);
+async function saidAfter(onPage, previous) {
+  await onPage.waitForFunction(p => { const t = document.getElementById("said").textContent;
+                                      return t && t !== p; }, { timeout: 5000 }, previous);
+  return said(onPage);
+}
 
 // A part of a picture as a picture of its own.
 function cut(picture, box) {

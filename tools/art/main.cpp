@@ -1,5 +1,6 @@
 // tesselka_art OUTDIR
-// Writes the cup pictures 0.jpg..5.jpg, the globe-N.png icons and globe.ico into OUTDIR.
+// Writes the cup pictures 0.jpg..5.jpg, the globe-N.png icons and globe.ico into OUTDIR; the
+// 192- and 512-pixel icons are the web page's, for a device's home screen.
 #include "cup_picture.h"
 #include "globe_icon.h"
 #include "icon_file.h"
@@ -52,6 +53,8 @@ int main(int argc, char *argv[])
         icons << draw_globe_icon(size).convertToFormat(QImage::Format_ARGB32);
         ok &= save(icons.last(), out.filePath(QString("globe-%1.png").arg(size)), "png", -1);
     }
+    for (int size : {192, 512})
+        ok &= save(draw_globe_icon(size), out.filePath(QString("globe-%1.png").arg(size)), "png", -1);
     if (!save_icon_file(icons, out.filePath("globe.ico"))) {
         std::fprintf(stderr, "tesselka_art: cannot write %s\n", qPrintable(out.filePath("globe.ico")));
         ok = false;
