@@ -10,6 +10,9 @@ scripts/web.sh
 npm ci --prefix tests/web --no-audit --no-fund --silent
 scripts/build.sh -DTESSELKA_TESTS=ON -DTESSELKA_WINDOWS_BUILD="$PWD/build-windows" \
   -DTESSELKA_WEB_BUILD="$PWD/build-web"
+# The notices test checks the downloads' notices against what each Qt build used.
+TESSELKA_QT_PREFIXES="$(scripts/qt-build.sh windows):$(scripts/qt-build.sh web)"
+export TESSELKA_QT_PREFIXES
 cd build
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2 --timeout 600
 cd ..
