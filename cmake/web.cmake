@@ -25,5 +25,6 @@ add_custom_command(
   DEPENDS tesselka tesselka_subset_font tesselka_web_notices ${web_sources}
           ${CMAKE_BINARY_DIR}/NOTICES.txt ${CMAKE_BINARY_DIR}/licenses.html
           ${PROJECT_SOURCE_DIR}/cmake/web_folder.cmake
-  COMMENT "Laying out the web folder")
+  COMMENT "Laying out the web folder"
+  VERBATIM)
 add_custom_target(tesselka_web ALL DEPENDS ${web_dir}/index.html)

@@ -221,9 +221,10 @@ const touchScreens = [
   { name: "iPad", width: 1180, height: 820, zoom: 1.5 },
   { name: "iPad upright", width: 820, height: 1180, zoom: 1 },
 ];
-// The lists' fields, in the window's pixels at 100 %, and the entries to pick (of 0 to 40, 10 to 90).
-const fields = [{ box: [544, 416, 41, 23], entry: 7 }, { box: [544, 448, 41, 23], entry: 8 },
-                { box: [656, 432, 41, 23], entry: 1 }];
+// The lists' fields, in the window's pixels at 100 %, the entry each holds (30 of 0 to 40 ℃,
+// 60 of 10 to 90 %) and the one to pick.
+const fields = [{ box: [544, 416, 41, 23], now: 6, entry: 7 }, { box: [544, 448, 41, 23], now: 5, entry: 8 },
+                { box: [656, 432, 41, 23], now: 6, entry: 1 }];
 
 for (const screen of touchScreens) {
   test(`on a touch screen alone (${screen.name}), the three values are set by taps`, async () => {
@@ -236,18 +237,18 @@ for (const screen of touchScreens) {
     const intro = { x: place(introSize, [0, 0])[0], y: place(introSize, [0, 0])[1] };
     await waitForIntro(touch, { ...intro, zoomed: screen.zoom });
     await sleep(5500);
+    const intro_shown = await picture(touch);
     await touch.touchscreen.tap(...place(introSize, places.next));
-    await waitForChange(touch, place(windowSize, places.start), "the simulation window");
+    await waitForChange(touch, intro_shown, place(windowSize, places.start), "the simulation window");
     for (const field of fields) {
       const [x, y] = place(windowSize, field.box);
       const box = { x, y, width: field.box[2] * screen.zoom, height: field.box[3] * screen.zoom };
-      const before = await picture(touch);
+      await settled(touch);
       await touch.touchscreen.tap(x + box.width / 2, y + box.height / 2);
-      const list = await waitForList(touch, before, box);
-      const entry = list.height / 9;
-      assert.ok(entry >= 44, `entries ${entry} pixels tall`);
-      await touch.touchscreen.tap(list.x + list.width / 2, list.y + entry * (field.entry + 0.5));
-      await waitForListClosed(touch, list);
+      const current = await waitForList(touch, box);
+      assert.ok(current.height >= 44, `entries ${current.height} pixels tall`);
+      await touch.touchscreen.tap(x + box.width / 2, current.top + current.height * (field.entry - field.now + 0.5));
+      await waitForListClosed(touch, box);
     }
     // The field tapped took no typing: the page said so.
     assert.equal(await touch.$eval("#no-keyboard", e => e.style.display), "block");
@@ -296,8 +297,20 @@ const picture = async onPage => readPng(Buffer.from(await onPage.screenshot({ ty
 const grey = (p, [x, y]) => { const i = (Math.round(y) * p.width + Math.round(x)) * 4;
                               return p.rgba[i] === 0xd4 && p.rgba[i + 1] === 0xd0 && p.rgba[i + 2] === 0xc8; };
 
-async function waitForChange(onPage, point, what) {
-  const first = await picture(onPage);
+// The page once two screenshots in a row are the same: the window has drawn what it had to.
+async function settled(onPage) {
+  let last = await picture(onPage);
+  for (let tries = 0; tries < 50; ++tries) {
+    await sleep(100);
+    const p = await picture(onPage);
+    if (p.rgba.equals(last.rgba)) return p;
+    last = p;
+  }
+  assert.fail("the page never came to rest");
+}
+
+// Waits until the pixel at `point` differs from the one in `first`.
+async function waitForChange(onPage, first, point, what) {
   const i = (Math.round(point[1]) * first.width + Math.round(point[0])) * 4;
   const start = Date.now();
   for (;;) {
@@ -308,47 +321,44 @@ async function waitForChange(onPage, point, what) {
   }
 }
 
-// The list opened from `field`: what changed since `before` above or below the field, in its
-// columns, less the page's note.
-async function waitForList(onPage, before, field) {
+// The open list of `field`, found by its highlighted entry (the value the field holds) in the
+// field's middle column: that entry's top and height, once the list has stopped unrolling.
+async function waitForList(onPage, field) {
   const start = Date.now();
+  let last;
   for (;;) {
     await sleep(100);
-    const note = await onPage.$eval("#no-keyboard", e => { const r = e.getBoundingClientRect();
-                                                           return { top: r.top, bottom: r.bottom }; });
-    const ignored = y => (y >= field.y && y < field.y + field.height) || (y >= note.top - 2 && y < note.bottom + 2);
-    const box = changedBox(before, await picture(onPage), field, ignored);
-    if (box && box.height > 100) return box;
+    const entry = highlighted(await picture(onPage), Math.round(field.x + field.width / 2), field);
+    if (entry && JSON.stringify(entry) === JSON.stringify(last)) return entry;
+    last = entry;
     if (Date.now() - start > 5000) assert.fail("timed out waiting for the list to open");
   }
 }
 
-async function waitForListClosed(onPage, list) {
-  const start = Date.now();
-  for (;;) {
-    await sleep(100);
-    const p = await picture(onPage);
-    if (grey(p, [list.x + list.width / 2, list.y + list.height - 2]) ||
-        grey(p, [list.x + list.width / 2, list.y + 2]) || Date.now() - start > 3000) return;
-  }
+function highlighted(p, x, field) {
+  const at = y => p.rgba.subarray((y * p.width + x) * 4, (y * p.width + x) * 4 + 3);
+  // Fusion's highlight, #308cc6, and the lighter line at its edges.
+  const highlight = ([r, g, b]) => Math.abs(r - 0x30) + Math.abs(g - 0x8c) + Math.abs(b - 0xc6) < 24;
+  const edge = ([r, , b]) => b > 150 && b - r > 40;
+  let top = -1, bottom = -1;
+  for (let y = 0; y < p.height; ++y)
+    if ((y < field.y || y >= field.y + field.height) && highlight(at(y))) {
+      if (top < 0) top = y;
+      bottom = y;
+    }
+  if (top < 0) return null;
+  if (top > 0 && edge(at(top - 1))) --top;
+  if (bottom + 1 < p.height && edge(at(bottom + 1))) ++bottom;
+  return { top, height: bottom - top + 1 };
 }
 
-// The bounding box of the rows (not `ignored`) in which at least 20 pixels within the columns of
-// `across` differ, and of the columns where they do.
-function changedBox(a, b, across, ignored) {
-  const rows = [], columns = new Array(a.width).fill(0);
-  for (let y = 0; y < a.height; ++y) {
-    if (ignored(y)) continue;
-    let n = 0;
-    for (let x = Math.round(across.x); x < Math.round(across.x + across.width); ++x) {
-      const i = (y * a.width + x) * 4;
-      if (a.rgba[i] !== b.rgba[i] || a.rgba[i + 1] !== b.rgba[i + 1] || a.rgba[i + 2] !== b.rgba[i + 2]) { ++n; ++columns[x]; }
-    }
-    if (n >= 20) rows.push(y);
+// The list closes once an entry is picked: no highlighted entry left by the field.
+async function waitForListClosed(onPage, field) {
+  const start = Date.now();
+  while (highlighted(await picture(onPage), Math.round(field.x + field.width / 2), field)) {
+    if (Date.now() - start > 3000) assert.fail("the list stayed open");
+    await sleep(100);
   }
-  const cols = columns.flatMap((n, x) => n >= 20 ? [x] : []);
-  if (!rows.length || !cols.length) return null;
-  return { x: cols[0], y: rows[0], width: cols.at(-1) - cols[0] + 1, height: rows.at(-1) - rows[0] + 1 };
 }
 
 // The live region's text now, and its next text different from `previous`.
