@@ -40,7 +40,7 @@ test=(
 
 # Building for Windows and testing it under Wine; building for the browser and testing it in
 # Chromium. Both build Qt from Debian's source package (fetched by `source`).
-windows=(g++-mingw-w64-x86-64-posix ninja-build nsis wine64 xz-utils patch qt6-base-dev-tools)
+windows=(g++-mingw-w64-x86-64-posix ninja-build nsis wixl msitools wine64 xz-utils patch qt6-base-dev-tools)
 web=(emscripten nodejs ninja-build chromium xz-utils patch fonttools brotli zopfli qt6-base-dev-tools)
 
 case "${1:-test}" in

@@ -30,4 +30,23 @@ zip_folder "$out/stage" "$name" "$out/$name-windows-x64.zip"
 makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$(project_version)" -DSTAGE="$PWD/$stage" \
   -DUNINSTALL_LIST="$PWD/$out/stage/uninstall-files.nsh" -DICON="$PWD/$out/globe.ico" \
   -DOUTFILE="$PWD/$out/$name-setup.exe" data/windows/installer.nsi
-ls -l "$out/$name-windows-x64.zip" "$out/$name-setup.exe"
+
+# The Windows Installer package, for a school's technician: the same folder and Start-menu
+# entries. wixl drops the text its database's codepage cannot hold, so the database is made UTF-8
+# and the two Japanese texts are written into it afterwards. wixl takes its files by relative paths.
+msi="$out/$name-x64.msi"
+(cd "$stage" && find . -type f | sed 's|^\./||' | sort) |
+  wixl-heat -p '' --component-group Files --directory-ref INSTALLDIR --var var.Stage --win64 |
+  /usr/bin/python3 tools/msi/flatten_heat.py >"$out/stage/files.wxs"
+wixl -a x64 -D Version="$(project_version)" -D Stage="$stage" -D Icon="$out/globe.ico" \
+  -D Win64=yes -o "$msi" data/windows/tesselka.wxs "$out/stage/files.wxs" 2>/dev/null
+printf '\r\n\r\n65001\t_ForceCodepage\r\n' >"$out/stage/_ForceCodepage.idt"
+msibuild "$msi" -i "$out/stage/_ForceCodepage.idt"
+msibuild "$msi" -q "UPDATE \`Shortcut\` SET \`Name\` = 'projectr|大きく表示（プロジェクター）' WHERE \`Shortcut\` = 'ProjectorEntry'"
+msibuild "$msi" -q "UPDATE \`LaunchCondition\` SET \`Description\` = 'これより新しい版の Tesselka がインストールされています。' WHERE \`Description\` = 'Newer'"
+# Windows Installer removes on uninstall only the folders that hold a component's files: every
+# folder of the program's is named for removal too (a folder of folders, plugins\, would stay).
+for folder in $(grep -o 'Directory Id="dir[0-9A-F]*"' "$out/stage/files.wxs" | cut -d'"' -f2); do
+  msibuild "$msi" -q "INSERT INTO \`RemoveFile\` (\`FileKey\`, \`Component_\`, \`DirProperty\`, \`InstallMode\`) VALUES ('rm_$folder', 'MenuEntries', '$folder', 2)"
+done
+ls -l "$out/$name-windows-x64.zip" "$out/$name-setup.exe" "$msi"

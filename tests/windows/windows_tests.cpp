@@ -182,3 +182,32 @@ TEST(WindowsBuild, TheInstallerInstallsForEveryUserAndTheUninstallerLeavesNothin
     EXPECT_FALSE(QFileInfo::exists(menu));
     EXPECT_NE(wine({"reg", "query", key}).status, 0);
 }
+
+// The Windows Installer package, for a technician: the same folder and Start-menu entries, per
+// machine, listed among the installed programs with its version, and removed without a trace.
+TEST(WindowsBuild, TheMsiInstallsTheSameAndItsRemovalLeavesNothing)
+{
+    const QString msi = kBuild + QStringLiteral("/tesselka-%1-x64.msi").arg(kVersion);
+    // msiexec returns once the package is in (or out).
+    ASSERT_EQ(wine({"msiexec", "/i", msi, "/qn"}).status, 0);
+    const QString installed = drive_c() + QStringLiteral("/Program Files/Tesselka");
+    // A package for every user (ALLUSERS=1), whose Start-menu entries Windows puts in the menu of
+    // all users; Wine's Installer puts them in the installing user's.
+    EXPECT_TRUE(run("msiinfo", {"export", msi, "Property"}).output.contains(QRegularExpression("ALLUSERS\\s+1")));
+    const QString menu = drive_c() + QStringLiteral("/users/%1/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Tesselka")
+                                         .arg(qEnvironmentVariable("USER", "root"));
+    QTemporaryDir reference;
+    EXPECT_EQ(files_below(installed), files_below(unpack(reference)));
+    EXPECT_EQ(files_below(menu), (QStringList{QStringLiteral("Tesselka.lnk"),
+                                              QStringLiteral("大きく表示（プロジェクター）.lnk")}));
+    const QStringList programs = {"reg", "query", R"(HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall)", "/s"};
+    const Result listed = wine(programs);
+    EXPECT_TRUE(listed.output.contains(QRegularExpression(QStringLiteral("DisplayName\\s+REG_SZ\\s+Tesselka"))))
+        << listed.output.toStdString();
+    EXPECT_TRUE(listed.output.contains(QRegularExpression(QStringLiteral("DisplayVersion\\s+REG_SZ\\s+") + kVersion)));
+
+    ASSERT_EQ(wine({"msiexec", "/x", msi, "/qn"}).status, 0);
+    EXPECT_FALSE(QFileInfo::exists(installed));
+    EXPECT_FALSE(QFileInfo::exists(menu));
+    EXPECT_FALSE(wine(programs).output.contains(QStringLiteral("Tesselka")));
+}
