@@ -269,8 +269,9 @@ test("with the server gone, the page opens again from what the device kept", asy
     return names.length ? (await (await caches.open(names[0])).keys()).length : 0;
   });
   assert.ok(kept >= 5, `${kept} files kept`);
-  await new Promise(resolve => server.close(resolve));
-  server.closeAllConnections?.();
+  const closed = new Promise(resolve => server.close(resolve));
+  server.closeAllConnections();  // the browser's open connections too, or the close waits on them
+  await closed;
   await page.reload();
   await waitForIntro(page, introBox);
   server = undefined;
