@@ -73,7 +73,7 @@ if [ -n "$windows_folder" ] && command -v xvfb-run >/dev/null; then
     "$(cd "$windows_folder" && pwd)" "$runs" >>table.md
 fi
 
-# The browser build in Chromium beside a bare Qt Widgets page built with the same Qt and flags:
+# The browser build in Chromium beside a bare Qt Widgets page built with the same Qt and build type:
 # the page's bytes over the wire (the smaller of gzip and the brotli and gzip files the folder
 # ships, as the browser tests count them), and the time from navigation to each page's first
 # frame, with where Tesselka's goes (scripts/web.sh builds it).

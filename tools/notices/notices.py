@@ -240,23 +240,24 @@ def read_file(path):
         raise NoticeError(f"{path}: {e.strerror} (is its Debian package installed?)") from None
 
 
-def component_text(spec):
-    path = spec["file"]
+def component_text(where):
+    """A licence text, read from where a component names it."""
+    path = where["file"]
     text = read_file(path)
-    if "dep5_license" in spec:
-        return dep5_license(dep5_paragraphs(text), spec["dep5_license"], path)
-    if "dep5_files" in spec:
+    if "dep5_license" in where:
+        return dep5_license(dep5_paragraphs(text), where["dep5_license"], path)
+    if "dep5_files" in where:
         paragraphs = dep5_paragraphs(text)
-        name, body = dep5_files(paragraphs, spec["dep5_files"], path)["License"]
+        name, body = dep5_files(paragraphs, where["dep5_files"], path)["License"]
         return dep5_body(body) if body else dep5_license(paragraphs, name, path)
-    if "from" in spec:
+    if "from" in where:
         lines = text.splitlines()
         stripped = [line.strip() for line in lines]
         try:
-            start = stripped.index(spec["from"])
-            end = stripped.index(spec["to"], start)
+            start = stripped.index(where["from"])
+            end = stripped.index(where["to"], start)
         except ValueError:
-            raise NoticeError(f"{path} has no lines from {spec['from']!r} to {spec['to']!r}") \
+            raise NoticeError(f"{path} has no lines from {where['from']!r} to {where['to']!r}") \
                 from None
         return "\n".join(lines[start:end + 1])
     return text
