@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds Tesselka for the browser in build-web/, optimised for size (every pupil downloads it):
-# the folder web/ to put on a web server, and tesselka-<version>-web.zip holding it. Qt for the browser is built once per machine
-# (scripts/qt-build.sh).
+# the folder web/ to put on a web server, and tesselka-<version>-web.zip holding it. Qt for the
+# browser is built once per machine (scripts/qt-build.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/cross-build.sh
