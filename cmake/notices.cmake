@@ -16,6 +16,28 @@ endif()
 set(TESSELKA_QT_SOURCE_TARBALL "${tesselka_cache}/download/qt6-base_6.4.2+dfsg.orig.tar.xz"
     CACHE FILEPATH "The source tarball of the Qt the downloads link, for their notices")
 set(TESSELKA_NOTICES_PYTHON /usr/bin/python3 CACHE FILEPATH "Python 3 that runs the notices tool")
+set(TESSELKA_DOWNLOADS "" CACHE STRING
+    "The release's download site, where its source lies beside the downloads (none by default)")
+
+# SOURCE.txt of a download: which files of the release are its source, and how to build it again.
+#   tesselka_source_text(<file> <name of the download> <build script> <licence> <licence files>
+#                        <toolchain>)
+function(tesselka_source_text file download script licence licence_files toolchain)
+  set(SOURCE_FOR ${download})
+  set(BUILD_SCRIPT ${script})
+  set(LICENCE_EN "${licence}")
+  set(LICENCE_JA "${licence}")
+  set(LICENCE_FILES ${licence_files})
+  set(TOOLCHAIN "${toolchain}")
+  get_filename_component(QT_SOURCE ${TESSELKA_QT_SOURCE_TARBALL} NAME)
+  set(DOWNLOADS_JA "")
+  set(DOWNLOADS_EN "")
+  if(TESSELKA_DOWNLOADS)
+    set(DOWNLOADS_JA "\n  配布している所： ${TESSELKA_DOWNLOADS}")
+    set(DOWNLOADS_EN " They are at:\n    ${TESSELKA_DOWNLOADS}")
+  endif()
+  configure_file(${PROJECT_SOURCE_DIR}/data/release/SOURCE.txt.in ${file} @ONLY)
+endfunction()
 
 function(tesselka_notices target)
   cmake_parse_arguments(PARSE_ARGV 1 arg "" "ARTEFACT;QT_PREFIX;TEXT;HTML;TITLE" "")

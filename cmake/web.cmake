@@ -10,6 +10,8 @@ set(web_dir ${CMAKE_BINARY_DIR}/web)
 include(${PROJECT_SOURCE_DIR}/cmake/notices.cmake)
 tesselka_notices(tesselka_web_notices ARTEFACT web QT_PREFIX ${QT6_INSTALL_PREFIX}
                  TEXT ${CMAKE_BINARY_DIR}/NOTICES.txt HTML ${CMAKE_BINARY_DIR}/licenses.html)
+tesselka_source_text(${CMAKE_BINARY_DIR}/SOURCE.txt "for the browser" web.sh "GPL 3"
+                     "GPL-3.0.txt, licenses.html" "Debian 12's emscripten")
 set(web_sources
   ${PROJECT_SOURCE_DIR}/data/web/index.html ${PROJECT_SOURCE_DIR}/data/web/manifest.webmanifest
   ${PROJECT_SOURCE_DIR}/data/web/sw.js.in ${PROJECT_SOURCE_DIR}/data/font/FONT.txt
@@ -21,10 +23,11 @@ add_custom_command(
           -DPROGRAM_DIR=$<TARGET_FILE_DIR:tesselka> "-DICONS=${TESSELKA_WEB_ICON_FILES}"
           -DFONT=${TESSELKA_SUBSET_FONT} -DFONT_LICENSE=${TESSELKA_FONT_LICENSE}
           -DNOTICES=${CMAKE_BINARY_DIR}/NOTICES.txt -DLICENSES_PAGE=${CMAKE_BINARY_DIR}/licenses.html
+          -DSOURCE_TEXT=${CMAKE_BINARY_DIR}/SOURCE.txt
           -DVERSION=${PROJECT_VERSION} -P ${PROJECT_SOURCE_DIR}/cmake/web_folder.cmake
   DEPENDS tesselka tesselka_subset_font tesselka_web_notices ${web_sources}
           ${CMAKE_BINARY_DIR}/NOTICES.txt ${CMAKE_BINARY_DIR}/licenses.html
-          ${PROJECT_SOURCE_DIR}/cmake/web_folder.cmake
+          ${CMAKE_BINARY_DIR}/SOURCE.txt ${PROJECT_SOURCE_DIR}/cmake/web_folder.cmake
   COMMENT "Laying out the web folder"
   VERBATIM)
 add_custom_target(tesselka_web ALL DEPENDS ${web_dir}/index.html)

@@ -1,10 +1,12 @@
 # Lays out the web folder (cmake/web.cmake runs it at build time, once the program is linked).
-#   WEB_DIR SOURCE_DIR PROGRAM_DIR ICONS FONT FONT_LICENSE NOTICES LICENSES_PAGE VERSION
+#   WEB_DIR SOURCE_DIR PROGRAM_DIR ICONS FONT FONT_LICENSE NOTICES LICENSES_PAGE SOURCE_TEXT
+#   VERSION
 file(REMOVE_RECURSE ${WEB_DIR})
 file(MAKE_DIRECTORY ${WEB_DIR}/font)
 file(COPY ${SOURCE_DIR}/data/web/index.html ${SOURCE_DIR}/data/web/manifest.webmanifest
           ${PROGRAM_DIR}/tesselka.js ${PROGRAM_DIR}/tesselka.wasm ${PROGRAM_DIR}/qtloader.js
           ${SOURCE_DIR}/LICENSE ${ICONS} ${NOTICES} ${LICENSES_PAGE}
+          ${SOURCE_TEXT}
      DESTINATION ${WEB_DIR})
 file(COPY_FILE /usr/share/common-licenses/GPL-3 ${WEB_DIR}/GPL-3.0.txt)
 file(COPY ${FONT} ${FONT_LICENSE} ${SOURCE_DIR}/data/font/FONT.txt ${SOURCE_DIR}/data/font/characters.txt

@@ -51,3 +51,7 @@ include(${PROJECT_SOURCE_DIR}/cmake/notices.cmake)
 tesselka_notices(tesselka_notices ARTEFACT windows QT_PREFIX ${QT6_INSTALL_PREFIX}
                  TEXT ${CMAKE_BINARY_DIR}/NOTICES.txt)
 install(FILES ${CMAKE_BINARY_DIR}/NOTICES.txt DESTINATION licenses)
+# And where the source of it all is: Qt's, as the LGPL asks, and Tesselka's.
+tesselka_source_text(${CMAKE_BINARY_DIR}/SOURCE.txt "for Windows" windows.sh "LGPL 3" "licenses\\"
+                     "Debian 12's MinGW-w64 (g++-mingw-w64-x86-64-posix)")
+install(FILES ${CMAKE_BINARY_DIR}/SOURCE.txt DESTINATION .)

@@ -6,6 +6,7 @@
 #   scripts/install-deps.sh package   that, and making its Debian package
 #   scripts/install-deps.sh windows   building for Windows (scripts/windows.sh)
 #   scripts/install-deps.sh web       building for the browser (scripts/web.sh)
+#   scripts/install-deps.sh release   all three builds, and what packs the source (scripts/release.sh)
 #   scripts/install-deps.sh [test]    all of these, and the tools of the tests, the fuzzer and the
 #                                     benchmarks
 #   scripts/install-deps.sh source    lets apt fetch Debian's source packages (Qt's, for the
@@ -33,14 +34,16 @@ package=(dpkg-dev file)
 test=(
   googletest libgtest-dev
   xvfb xauth xdotool openbox wmctrl desktop-file-utils fonts-noto-cjk fonts-dejavu-core
-  strace clang libclang-rt-14-dev
+  strace clang libclang-rt-14-dev openssl
   lintian appstream
   at-spi2-core dbus-daemon orca
 )
 
 # Building for Windows and testing it under Wine; building for the browser and testing it in
 # Chromium. Both build Qt from Debian's source package (fetched by `source`).
-windows=(g++-mingw-w64-x86-64-posix ninja-build nsis wixl msitools wine64 xz-utils patch qt6-base-dev-tools)
+windows=(g++-mingw-w64-x86-64-posix ninja-build nsis wixl msitools osslsigncode wine64 xz-utils patch
+         qt6-base-dev-tools)
+release=(git xz-utils)
 web=(emscripten nodejs ninja-build chromium xz-utils patch fonttools brotli zopfli qt6-base-dev-tools)
 
 case "${1:-test}" in
@@ -48,9 +51,10 @@ case "${1:-test}" in
   package) packages=("${run[@]}" "${package[@]}") ;;
   windows) packages=("${run[@]}" "${windows[@]}") ;;
   web) packages=("${run[@]}" "${web[@]}") ;;
-  test) packages=("${run[@]}" "${package[@]}" "${test[@]}" "${windows[@]}" "${web[@]}") ;;
+  release) packages=("${run[@]}" "${package[@]}" "${windows[@]}" "${web[@]}" "${release[@]}") ;;
+  test) packages=("${run[@]}" "${package[@]}" "${test[@]}" "${windows[@]}" "${web[@]}" "${release[@]}") ;;
   source) add_source_list; exit 0 ;;
-  *) echo "usage: scripts/install-deps.sh [run|package|windows|web|test|source]" >&2; exit 2 ;;
+  *) echo "usage: scripts/install-deps.sh [run|package|windows|web|release|test|source]" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -5,6 +5,7 @@
 #   scripts/qt-build.sh windows   64-bit Windows with MinGW-w64, shared (Qt's DLLs are shipped
 #                                 beside the program, as the LGPL asks)
 #   scripts/qt-build.sh web       the browser with Emscripten, static and single-threaded
+#   scripts/qt-build.sh source    only fetches the source, and prints the tarball's path
 #
 # Debian's own Qt (qt6-base-dev-tools, the same 6.4.2) gives the host tools. Only what Tesselka
 # uses is built: Core, Gui, Widgets, the platform plugin and the JPEG reader. The patches in
@@ -39,7 +40,21 @@ for feature in graphicsview graphicseffect mdiarea dockwidget calendarwidget dat
   common+=(-DFEATURE_$feature=OFF)
 done
 
+# The source, Debian's tarball of Qt's, fetched once through apt (a deb-src line for Debian's main
+# archive is added).
+tarball="$cache/download/qt6-base_$version+dfsg.orig.tar.xz"
+fetch_source() {
+  [ -f "$tarball" ] && return 0
+  mkdir -p "$cache/download"
+  "$here/scripts/install-deps.sh" source >&2
+  # apt takes an exact version only: the archive's for this Qt, such as 6.4.2+dfsg-10.
+  debian_version="$(apt-cache showsrc qt6-base | sed -n "s/^Version: \($version+.*\)/\1/p" | head -n 1)"
+  [ -n "$debian_version" ] || { echo "qt-build.sh: apt knows no source of qt6-base $version" >&2; exit 1; }
+  (cd "$cache/download" && apt-get source --download-only "qt6-base=$debian_version" >&2)
+}
+
 case "$target" in
+  source) fetch_source; echo "$tarball"; exit 0 ;;
   windows)
     # Tablet events need the wintab headers, which Debian's source leaves out; with OpenGL off,
     # 6.4.2's Windows plugin does not compile with dynamic OpenGL. Without Direct2D (unused), its
@@ -67,7 +82,7 @@ case "$target" in
       settings+=(-DFEATURE_$feature=OFF)
     done
     ;;
-  *) echo "usage: scripts/qt-build.sh windows|web" >&2; exit 2 ;;
+  *) echo "usage: scripts/qt-build.sh windows|web|source" >&2; exit 2 ;;
 esac
 
 patches=()
@@ -77,17 +92,8 @@ key="$( (printf '%s\n' "$version" "${common[@]}" "${settings[@]}" | sed "s|$here
 prefix="$cache/qt-$version-$target-$key"
 if [ -f "$prefix/.built" ]; then echo "$prefix"; exit 0; fi
 
-# The source, fetched once through apt (a deb-src line for Debian's main archive is added), and
-# unpacked afresh for each build, with that build's patches.
-mkdir -p "$cache/download"
-tarball="$cache/download/qt6-base_$version+dfsg.orig.tar.xz"
-if [ ! -f "$tarball" ]; then
-  "$here/scripts/install-deps.sh" source >&2
-  # apt takes an exact version only: the archive's for this Qt, such as 6.4.2+dfsg-10.
-  debian_version="$(apt-cache showsrc qt6-base | sed -n "s/^Version: \($version+.*\)/\1/p" | head -n 1)"
-  [ -n "$debian_version" ] || { echo "qt-build.sh: apt knows no source of qt6-base $version" >&2; exit 1; }
-  (cd "$cache/download" && apt-get source --download-only "qt6-base=$debian_version" >&2)
-fi
+# The source is unpacked afresh for each build, with that build's patches.
+fetch_source
 
 src="$cache/src-$target-$key"
 build="$cache/build-$target-$key"

@@ -1,15 +1,20 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds (for Linux, Windows and the browser), and runs every test
-# headless: the Windows build's under Wine, the browser build's in Chromium.
+# Installs what is missing, builds (for Linux, Windows and the browser, and every download of a
+# release), and runs every test headless: the Windows build's under Wine, the browser build's in
+# Chromium.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh test
-scripts/windows.sh
-scripts/web.sh
+# Every download, as a release makes them (the Windows and browser builds among them), signed with
+# a throw-away certificate.
+tests/signing_certificate.sh build-signing
+TESSELKA_SIGN_PKCS12=build-signing/cert.p12 TESSELKA_SIGN_PASSWORD_FILE=build-signing/password \
+  scripts/release.sh
 # The browser tests' driver, from the lock file: puppeteer-core, which brings no browser.
 npm ci --prefix tests/web --no-audit --no-fund --silent
 scripts/build.sh -DTESSELKA_TESTS=ON -DTESSELKA_WINDOWS_BUILD="$PWD/build-windows" \
-  -DTESSELKA_WEB_BUILD="$PWD/build-web"
+  -DTESSELKA_WEB_BUILD="$PWD/build-web" -DTESSELKA_RELEASE_DIR="$PWD/release" \
+  -DTESSELKA_SIGNING_CERTIFICATE="$PWD/build-signing/cert.pem"
 # The notices test checks the downloads' notices against what each Qt build used.
 TESSELKA_QT_PREFIXES="$(scripts/qt-build.sh windows):$(scripts/qt-build.sh web)"
 export TESSELKA_QT_PREFIXES
