@@ -70,6 +70,10 @@ TEST(NumberText, WholeNumbersPlainOthersShortest)
     const struct { double in; const char* out; } cases[] = {
         {29, "29"}, {-1, "-1"}, {0, "0"}, {-0.0, "0"}, {-10, "-10"}, {24.5, "24.5"},
         {0.1, "0.1"}, {1e22, "1e+22"}, {123456789012, "123456789012"}, {-2.25, "-2.25"},
+        // Whole numbers in digits up to 10^21; then, and for fractions, point or exponent,
+        // whichever is shorter, the point where both are as long.
+        {1e20, "100000000000000000000"}, {1e21, "1e+21"}, {0.001, "0.001"}, {-0.001, "-0.001"},
+        {0.00012, "0.00012"}, {0.0001, "1e-04"}, {1.5e-5, "1.5e-05"}, {0.0012, "0.0012"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(number_text(c.in), c.out) << c.in;

@@ -246,12 +246,20 @@ TEST_F(Zoomed, TheKeysAndTheWheelStepTheZoomUpToTheScreen)
     QTest::keyClick(&v, Qt::Key_Semicolon, Qt::ControlModifier);
     QTest::keyClick(&v, Qt::Key_Equal, Qt::ControlModifier);
     EXPECT_EQ(forms::zoom(), 1.5);
-    // The wheel, a notch at a time.
-    const QPoint at = v.Picture1->geometry().center();
-    QWheelEvent down(at, v.mapToGlobal(at), {}, QPoint(0, -120), Qt::NoButton,
-                     Qt::ControlModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(&v, &down);
-    EXPECT_EQ(forms::zoom(), 1.25);
+    // The wheel: a step for each notch (120), up or down; a touch pad's smaller turns add up.
+    const auto turn = [&v](int angle) {
+        const QPoint at = v.Picture1->geometry().center();
+        QWheelEvent wheel(at, v.mapToGlobal(at), {}, QPoint(0, angle), Qt::NoButton,
+                          Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&v, &wheel);
+        return forms::zoom();
+    };
+    EXPECT_EQ(turn(-120), 1.25);
+    EXPECT_EQ(turn(120), 1.5);
+    EXPECT_EQ(turn(60), 1.5);
+    EXPECT_EQ(turn(59), 1.5);
+    EXPECT_EQ(turn(1), 1.75);
+    EXPECT_EQ(turn(-240), 1.25);
 }
 
 TEST_F(Zoomed, FullScreenFitsCentresAndEscRestores)

@@ -87,7 +87,7 @@ int run_without_display(int argc, char** argv)
     name_program();
     install_qt_texts(application);
     QString error;
-    if (const std::optional<int> status = answered(parse_options(application, error), error))
+    if (const std::optional<int> status = answered(parse_options(application.arguments(), error), error))
         return *status;
     say_no_screen("画面が見つかりません");
     return 1;
@@ -235,7 +235,7 @@ int run(int argc, char** argv)
     held.reset();  // the platform has started
     set_up(application);
     QString error;
-    const std::optional<Options> options = parse_options(application, error);
+    const std::optional<Options> options = parse_options(application.arguments(), error);
     if (const std::optional<int> status = answered(options, error))
         return *status;
     forms::zoom_windows(options->zoom);

@@ -5,7 +5,7 @@
 
 namespace tesselka::app {
 
-std::optional<Options> parse_options(const QCoreApplication& application, QString& error)
+std::optional<Options> parse_options(const QStringList& arguments, QString& error)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -23,7 +23,7 @@ std::optional<Options> parse_options(const QCoreApplication& application, QStrin
     // too, with Qt's texts installed.
     const QString hint = QStringLiteral("（--zoom は %1〜%2 の整数。使い方は --help で表示します）")
                              .arg(kMinZoom).arg(kMaxZoom);
-    if (!parser.parse(application.arguments())) {
+    if (!parser.parse(arguments)) {
         error = parser.errorText() + hint;
         return std::nullopt;
     }

@@ -2,10 +2,9 @@
 // The start-up options: --zoom PERCENT and --full-screen, with --help and --version.
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
-
-class QCoreApplication;
 
 namespace tesselka::app {
 
@@ -18,8 +17,9 @@ struct Options {
     QString answer;  // what --help or --version prints before the program ends; else empty
 };
 
-// The options on the command line. For --help and --version, only their text is given.
-// A bad option or value gives no options and puts its one-line message in `error`.
-std::optional<Options> parse_options(const QCoreApplication& application, QString& error);
+// The options on the command line (`arguments`, the program's name first). For --help and
+// --version, only their text is given. A bad option or value gives no options and puts its
+// one-line message in `error`.
+std::optional<Options> parse_options(const QStringList& arguments, QString& error);
 
 }  // namespace tesselka::app

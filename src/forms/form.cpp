@@ -23,24 +23,14 @@ Form::Form(const QString& caption, double client_width, double client_height)
     add_zoom_keys();
 }
 
-namespace {
-
-// Twips as whole pixels of the screen at a zoom.
-int pixels_at(double twips, double factor)
-{
-    return static_cast<int>(std::floor(twips * screen_pixels_per_twip() * factor + 0.5));
-}
-
-}  // namespace
-
 QSize Form::client_size(double factor) const
 {
-    return {pixels_at(client_width_, factor), pixels_at(client_height_, factor)};
+    return {to_pixels_at(client_width_, factor), to_pixels_at(client_height_, factor)};
 }
 
 double Form::zoom_to_fill(double width, double height, QSize room)
 {
-    return std::min(double(room.width()) / pixels_at(width, 1), double(room.height()) / pixels_at(height, 1));
+    return std::min(double(room.width()) / to_pixels_at(width, 1), double(room.height()) / to_pixels_at(height, 1));
 }
 
 QRect Form::client_rect() const { return QRect(origin_, client_size(zoom())); }

@@ -61,7 +61,7 @@ private:
     QRect client_rect() const;
 
     void add_zoom_keys();
-    bool fits_screen(double zoom) const;
+    double largest_step_on_screen() const;
     void keep_on_screen();
 
     Container client_{*this, [this] { return client_rect(); }};

@@ -1,7 +1,6 @@
 #include "platform.h"
 
 #include "form.h"
-#include "twips.h"
 #include "zoom.h"
 
 #include <QApplication>
@@ -69,13 +68,8 @@ void fit_page(double width, double height)
     const QScreen* page = QGuiApplication::primaryScreen();
     if (!page)
         return;
-    const QSize room = page->availableGeometry().size();
-    const double pixels = screen_pixels_per_twip();
-    double fit = kZoomSteps.front();
-    for (double step : kZoomSteps)
-        if (width * pixels * step <= room.width() && height * pixels * step <= room.height())
-            fit = step;
-    zoom_windows(fit);
+    // The page is the windows' frame: they have none of their own.
+    zoom_windows(largest_fitting_step(width, height, QSize(0, 0), page->availableGeometry().size()));
     for (QWidget* window : QApplication::topLevelWidgets())
         if (window->isVisible())
             centre(window);

@@ -50,6 +50,11 @@ int to_pixels(double twips)
     return static_cast<int>(std::floor(twips * pixels_per_twip() + 0.5));
 }
 
+int to_pixels_at(double twips, double factor)
+{
+    return static_cast<int>(std::floor(twips * screen_pixels_per_twip() * factor + 0.5));
+}
+
 QPoint to_pixels(double x, double y)
 {
     return {to_pixels(x), to_pixels(y)};

@@ -20,6 +20,8 @@ void set_zoom(double factor);
 double screen_pixels_per_twip();
 double pixels_per_twip();
 int to_pixels(double twips);
+// The same at another zoom than the windows' present one.
+int to_pixels_at(double twips, double factor);
 QPoint to_pixels(double x, double y);
 // The rectangle whose edges are the rounded twip edges; empty when width or height is not
 // positive.

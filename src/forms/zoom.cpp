@@ -26,6 +26,17 @@ double next_zoom_step(double factor, bool up)
     return it == kZoomSteps.begin() ? kZoomSteps.front() : *(it - 1);
 }
 
+double largest_fitting_step(double width, double height, QSize frame, QSize room)
+{
+    double fit = kZoomSteps.front();
+    for (double step : kZoomSteps) {
+        const QSize window = QSize(to_pixels_at(width, step), to_pixels_at(height, step)) + frame;
+        if (window.width() <= room.width() && window.height() <= room.height())
+            fit = step;
+    }
+    return fit;
+}
+
 void zoom_windows(double factor)
 {
     set_zoom(factor);
@@ -81,16 +92,14 @@ void Form::apply_zoom()
     update();
 }
 
-bool Form::fits_screen(double factor) const
+double Form::largest_step_on_screen() const
 {
     const QScreen* s = screen();
     if (!s)
-        return true;
+        return kZoomSteps.back();
     // The title bar and borders the window manager adds, once the window is shown.
-    const QSize decoration = frameGeometry().size() - size();
-    const QSize window = client_size(factor) + decoration;
-    const QSize room = s->availableGeometry().size();
-    return window.width() <= room.width() && window.height() <= room.height();
+    return largest_fitting_step(client_width_, client_height_, frameGeometry().size() - size(),
+                                s->availableGeometry().size());
 }
 
 void Form::keep_on_screen()
@@ -109,7 +118,7 @@ void Form::keep_on_screen()
 void Form::zoom_in()
 {
     const double next = next_zoom_step(zoom(), true);
-    if (full_screen_ || next == zoom() || !fits_screen(next))
+    if (full_screen_ || next == zoom() || next > largest_step_on_screen())
         return;
     zoom_windows(next);
     keep_on_screen();
