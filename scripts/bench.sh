@@ -23,13 +23,7 @@ for arg in "$@"; do
   esac
 done
 
-scripts/install-deps.sh
-if ! command -v valgrind >/dev/null; then
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends valgrind >/dev/null
-fi
+scripts/install-deps.sh bench
 
 echo "Building build-bench (Release) ..." >&2
 cmake --preset bench >/dev/null

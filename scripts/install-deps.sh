@@ -7,6 +7,9 @@
 #   scripts/install-deps.sh windows   building for Windows (scripts/windows.sh)
 #   scripts/install-deps.sh web       building for the browser (scripts/web.sh)
 #   scripts/install-deps.sh release   all three builds, and what packs the source (scripts/release.sh)
+#   scripts/install-deps.sh bench     building and running the benchmarks (scripts/bench.sh)
+#   scripts/install-deps.sh linux     building, packing and testing for Linux alone
+#                                     (scripts/test.sh --linux)
 #   scripts/install-deps.sh [test]    all of these, and the tools of the tests, the fuzzer and the
 #                                     benchmarks
 #   scripts/install-deps.sh source    lets apt fetch Debian's source packages (Qt's, for the
@@ -44,6 +47,7 @@ test=(
 windows=(g++-mingw-w64-x86-64-posix ninja-build nsis wixl msitools osslsigncode wine64 xz-utils patch
          qt6-base-dev-tools)
 release=(git xz-utils)
+bench=(valgrind xvfb xauth xdotool openbox)
 web=(emscripten nodejs ninja-build chromium xz-utils patch fonttools brotli zopfli qt6-base-dev-tools)
 
 case "${1:-test}" in
@@ -51,10 +55,13 @@ case "${1:-test}" in
   package) packages=("${run[@]}" "${package[@]}") ;;
   windows) packages=("${run[@]}" "${windows[@]}") ;;
   web) packages=("${run[@]}" "${web[@]}") ;;
+  bench) packages=("${run[@]}" "${bench[@]}") ;;
+  linux) packages=("${run[@]}" "${package[@]}" "${test[@]}") ;;
   release) packages=("${run[@]}" "${package[@]}" "${windows[@]}" "${web[@]}" "${release[@]}") ;;
-  test) packages=("${run[@]}" "${package[@]}" "${test[@]}" "${windows[@]}" "${web[@]}" "${release[@]}") ;;
+  test) packages=("${run[@]}" "${package[@]}" "${test[@]}" "${windows[@]}" "${web[@]}" "${release[@]}"
+                  "${bench[@]}") ;;
   source) add_source_list; exit 0 ;;
-  *) echo "usage: scripts/install-deps.sh [run|package|windows|web|release|test|source]" >&2; exit 2 ;;
+  *) echo "usage: scripts/install-deps.sh [run|package|windows|web|release|bench|linux|test|source]" >&2; exit 2 ;;
 esac
 
 missing=()

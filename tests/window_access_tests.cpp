@@ -69,7 +69,7 @@ TEST_F(AccessTest, LabelsAreReadAsTextOfTheirContainer)
     EXPECT_EQ(accessible(w.get())->role(), QAccessible::Window) << main.join('|').toStdString();
     EXPECT_TRUE(main.contains(QString::fromUtf8("現在のコップの水温　　　　℃")));
     EXPECT_TRUE(main.contains("30"));  // the water temperature, t1
-    EXPECT_TRUE(main.contains("ver.1.0.1"));
+    EXPECT_TRUE(main.contains("ver." TESSELKA_VERSION));
     EXPECT_TRUE(texts_in(w->setting).contains(QString::fromUtf8("湿度　　　　　％")));
     // Hidden labels are not read: the bar labels show only with the box ticked.
     const QString howa_label = QString::fromUtf8("空気1m3に入ることができる水蒸気量");
@@ -83,7 +83,7 @@ TEST_F(AccessTest, StaticTextsReadTopToBottomAndLeftToRight)
     w->show();
     const QStringList main = texts_in(w.get());
     // The title and the version share the top line.
-    EXPECT_EQ(main.mid(0, 2), QStringList({QString::fromUtf8("コップに水滴が付くのは？"), "ver.1.0.1"}));
+    EXPECT_EQ(main.mid(0, 2), QStringList({QString::fromUtf8("コップに水滴が付くのは？"), "ver." TESSELKA_VERSION}));
     // The chart's scale: its left column from the top, then its bottom row with the axis name.
     const qsizetype row = main.indexOf("-10");
     ASSERT_GT(row, 0) << main.join('|').toStdString();

@@ -72,7 +72,7 @@ TEST_F(Intro, LoadWritesTheVersionAndCopyrightAndStartsTheTimer)
 {
     StartView v;
     v.load();
-    EXPECT_EQ(v.copyright->caption(), "ver.1.0.1  " + forms::legal_copyright());
+    EXPECT_EQ(v.copyright->caption(), "ver." TESSELKA_VERSION "  " + forms::legal_copyright());
     EXPECT_EQ(v.slide_no, 0);
     EXPECT_TRUE(shows(v, 0));
     EXPECT_TRUE(v.Timer1->enabled());
@@ -151,7 +151,7 @@ TEST_F(Intro, NextBeforeTheLastPageHandsOverToTheSimulationWindow)
     EXPECT_EQ(main->mizu(18).fill_color(), screen::kVapourCyan);
     EXPECT_EQ(main->mizu(30).fill_color(), screen::kRoomYellow);
     EXPECT_FALSE(main->mizu(31).visible());
-    EXPECT_EQ(main->version->caption(), "ver.1.0.1");
+    EXPECT_EQ(main->version->caption(), "ver." TESSELKA_VERSION);
     EXPECT_TRUE(QGuiApplication::quitOnLastWindowClosed());
     main->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -28,7 +28,7 @@ TEST_F(RunTest, LoadEndsReadyWithTheDesignInputs)
     EXPECT_EQ(w->air.vapor_now, 1824);
     EXPECT_EQ(w->air.howa_now, 3040);
     EXPECT_EQ(w->air.howa_gap, 0);
-    EXPECT_EQ(w->version->caption(), "ver.1.0.1");
+    EXPECT_EQ(w->version->caption(), "ver." TESSELKA_VERSION);
     EXPECT_EQ(w->copyright->caption(), forms::legal_copyright());
     EXPECT_FALSE(forms::legal_copyright().isEmpty());
     EXPECT_TRUE(errors.empty());

@@ -2,6 +2,8 @@
 // windows against the Linux one, and the installer in silent mode. Run by with_wine.sh, which
 // gives each run a fresh Wine prefix.
 
+#include "support/pictures.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QImage>
@@ -12,6 +14,8 @@
 #include <QThread>
 
 #include <gtest/gtest.h>
+
+using tesselka::testing::differing_pixels;
 
 namespace {
 
@@ -74,18 +78,6 @@ QString unpack(const QTemporaryDir& into)
     const QString zip = kBuild + QStringLiteral("/tesselka-%1-windows-x64.zip").arg(kVersion);
     EXPECT_EQ(run(QStringLiteral(CMAKE_COMMAND), {"-E", "tar", "xf", zip}, into.path()).status, 0);
     return into.filePath(QStringLiteral("tesselka-") + kVersion);
-}
-
-int differing_pixels(const QImage& a, const QImage& b)
-{
-    if (a.size() != b.size())
-        return a.width() * a.height() + 1;
-    const QImage x = a.convertToFormat(QImage::Format_RGB32), y = b.convertToFormat(QImage::Format_RGB32);
-    int n = 0;
-    for (int row = 0; row < x.height(); ++row)
-        for (int col = 0; col < x.width(); ++col)
-            n += x.pixel(col, row) != y.pixel(col, row);
-    return n;
 }
 
 }  // namespace
