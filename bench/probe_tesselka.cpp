@@ -8,7 +8,7 @@
 
 #include "app/application.h"
 #include "app/warm_up.h"
-#include "forms/zoom.h"
+#include "forms/form.h"
 #include "intro/start_view.h"
 #include "run/main_window.h"
 
@@ -40,7 +40,7 @@ int main(int argc, char** argv)
         .tick =
             [](QWidget* w, int i) {
                 if (zoom_changes)
-                    tesselka::forms::zoom_windows(i % 2 ? 2.0 : 1.0);
+                    tesselka::forms::zoom_windows(tesselka::forms::Zoom(i % 2 ? 2.0 : 1.0));
                 else
                     static_cast<MainWindow*>(w)->Timer1->fire();
             },

@@ -134,7 +134,7 @@ TEST(CommandLine, TheLargestZoomStepThatFitsTheScreenFrameIncluded)
         {{2, 26}, {1024, 580}, 1.75}, {{0, 0}, {467, 400}, 1.0},     {{0, 0}, {300, 200}, 1.0},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(forms::largest_fitting_step(5610, 4170, c.frame, c.room), c.step)
+        EXPECT_EQ(forms::Zoom::largest_fitting_step(5610, 4170, c.frame, c.room).factor(), c.step)
             << c.room.width() << "x" << c.room.height() << " with a frame of " << c.frame.width()
             << "x" << c.frame.height();
 }
@@ -147,9 +147,9 @@ TEST(CommandLine, TheZoomStepsGoUpAndDownOneAtATime)
     const double down[][2] = {{3.0, 2.5}, {2.5, 2.0}, {2.0, 1.75}, {1.75, 1.5}, {1.5, 1.25},
                               {1.25, 1.0}, {1.0, 1.0}, {1.1, 1.0}, {2.2, 2.0}};
     for (const auto& [from, to] : up)
-        EXPECT_EQ(forms::next_zoom_step(from, true), to) << from;
+        EXPECT_EQ(forms::Zoom(from).next_step(true).factor(), to) << from;
     for (const auto& [from, to] : down)
-        EXPECT_EQ(forms::next_zoom_step(from, false), to) << from;
+        EXPECT_EQ(forms::Zoom(from).next_step(false).factor(), to) << from;
 }
 
 }  // namespace

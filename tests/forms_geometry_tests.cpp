@@ -4,7 +4,7 @@
 #include "forms/label.h"
 #include "forms/line.h"
 #include "forms/shape.h"
-#include "forms/twips.h"
+#include "forms/zoom.h"
 #include "forms/widgets.h"
 
 #include <gtest/gtest.h>
@@ -23,8 +23,8 @@ class TwipEdge : public testing::TestWithParam<EdgeCase> {};
 
 TEST_P(TwipEdge, RoundsToNearestPixel)
 {
-    ASSERT_DOUBLE_EQ(pixels_per_twip() * 15, 1.0) << "the values assume 96 dpi";
-    EXPECT_EQ(to_pixels(GetParam().twips), GetParam().pixels);
+    ASSERT_DOUBLE_EQ(Zoom().pixels_per_twip() * 15, 1.0) << "the values assume 96 dpi";
+    EXPECT_EQ(Zoom().to_pixels(GetParam().twips), GetParam().pixels);
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, TwipEdge,
@@ -42,7 +42,7 @@ class TwipBox : public testing::TestWithParam<BoxCase> {};
 TEST_P(TwipBox, EdgesRoundOneByOne)
 {
     const BoxCase& c = GetParam();
-    const QRect r = to_pixels(c.left, c.top, c.width, c.height);
+    const QRect r = Zoom().to_pixels(c.left, c.top, c.width, c.height);
     if (c.pixels.isNull())
         EXPECT_TRUE(r.isEmpty());
     else
@@ -63,8 +63,8 @@ TEST(Twips, BoxesThatTouchInTwipsTouchInPixels)
     // Every phase of a pixel: no gap and no overlap between neighbours.
     for (int left = -45; left <= 45; ++left) {
         for (int width = 1; width <= 100; width += 3) {
-            const QRect a = to_pixels(left, 0, width, 15);
-            const QRect b = to_pixels(left + width, 0, 100, 15);
+            const QRect a = Zoom().to_pixels(left, 0, width, 15);
+            const QRect b = Zoom().to_pixels(left + width, 0, 100, 15);
             ASSERT_EQ(a.right() + 1, b.left()) << "left " << left << " width " << width;
         }
     }

@@ -36,7 +36,7 @@ std::vector<std::pair<QFont, QString>> texts_drawn(run::MainWindow& w)
     }
     for (const auto* c : containers)
         for (const auto* label : c->labels())
-            out.push_back({forms::zoomed(label->font()), label->caption()});  // as it paints
+            out.push_back({forms::zoom_of(&w).font(label->font()), label->caption()});  // as it paints
     for (auto* button : w.findChildren<QAbstractButton*>())
         out.push_back({button->font(), button->text()});
     for (auto* list : w.findChildren<QComboBox*>())
@@ -50,7 +50,7 @@ std::vector<std::pair<QFont, QString>> texts_drawn(run::MainWindow& w)
 struct WarmUpTest : WindowTest {
     void TearDown() override
     {
-        forms::zoom_windows(1.0);
+        forms::zoom_windows(forms::Zoom(1.0));
         WindowTest::TearDown();
     }
 };
@@ -60,7 +60,7 @@ TEST_F(WarmUpTest, PreparesEveryFontAndCharacterTheSimulationWindowDrawsAtItsZoo
     const QString characters = app::WarmUp::characters();
     // As laid out, started with --zoom 200, and full screen on 1920 x 1080 (1080 / 488 pixels).
     for (double factor : {1.0, 2.0, 1080.0 / 488}) {
-        forms::zoom_windows(factor);
+        forms::zoom_windows(forms::Zoom(factor));
         const auto fonts = app::WarmUp::fonts(factor);
         const auto texts = texts_drawn(*w);
         ASSERT_GT(texts.size(), 60u);  // so that a broken walk cannot pass

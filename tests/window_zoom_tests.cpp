@@ -25,7 +25,7 @@ namespace {
 struct Zoomed : WindowTest {
     void TearDown() override
     {
-        forms::zoom_windows(1.0);
+        forms::zoom_windows(forms::Zoom(1.0));
         WindowTest::TearDown();
     }
 
@@ -112,7 +112,7 @@ TEST_F(Zoomed, AMessageBoxHasTheWindowsZoomAndIsCentredOnIt)
     const MessageBoxLook laid_out = show_message_box(&v);
     EXPECT_EQ(laid_out.points, 9);  // the windows' font
     EXPECT_EQ(laid_out.icon, QSize(48, 48));  // Fusion's
-    forms::zoom_windows(2.0);
+    forms::zoom_windows(forms::Zoom(2.0));
     const MessageBoxLook zoomed = show_message_box(&v);
     EXPECT_EQ(zoomed.points, 18);
     EXPECT_EQ(zoomed.icon, QSize(96, 96));
@@ -133,7 +133,7 @@ TEST_F(Zoomed, EveryControlAndTheWindowScale)
     const auto tabs = tab_order();
     ASSERT_GE(tabs.size(), 8u);  // four buttons, three options (one stop), the check box, three lists
     for (double factor : {1.5, 2.0}) {
-        forms::zoom_windows(factor);
+        forms::zoom_windows(forms::Zoom(factor));
         // 11100 x 7320 twips at 15 twips a pixel, zoomed.
         EXPECT_EQ(w->size(), factor == 2.0 ? QSize(1480, 976) : QSize(1110, 732));
         EXPECT_EQ(w->minimumSize(), w->maximumSize()) << "the border cannot be dragged";
@@ -159,7 +159,7 @@ TEST_F(Zoomed, ThermometerTicksAreEquallyThickAtEachZoom)
     // pixels wide.
     const double density = w->devicePixelRatioF();
     for (double factor : {1.0, 1.5, 2.0}) {
-        forms::zoom_windows(factor);
+        forms::zoom_windows(forms::Zoom(factor));
         const QImage image = w->grab().toImage();
         const auto px = [&](double twips) { return twips * factor * density / 15; };
         const int y = static_cast<int>(px(6360 + 90));
@@ -179,7 +179,7 @@ TEST_F(Zoomed, GridLinesBarsAndCirclesLandAtScaledPixels)
     run_to(30, 60, 30, 15);  // condensing: all three bars stand
     const QImage before = w->grab().toImage();
     const QRect chart = w->graph->geometry();
-    forms::zoom_windows(2.0);
+    forms::zoom_windows(forms::Zoom(2.0));
     const QImage after = w->grab().toImage();
     // Every white pixel of the chart in the 100 % render (the dotted grid lines) is white at
     // twice its position, give or take a pixel.
@@ -198,9 +198,9 @@ TEST_F(Zoomed, GridLinesBarsAndCirclesLandAtScaledPixels)
         }
     EXPECT_GT(checked, 500);
     for (const forms::Shape* bar : {w->howa, w->vapor, w->distill}) {
-        forms::zoom_windows(1.0);
+        forms::zoom_windows(forms::Zoom(1.0));
         const QRect b = bar->bounds().translated(w->graph->pos());
-        forms::zoom_windows(2.0);
+        forms::zoom_windows(forms::Zoom(2.0));
         const QRect z = bar->bounds().translated(w->graph->pos());
         const QColor edge = before.pixelColor(b.left(), b.center().y());
         EXPECT_EQ(after.pixelColor(z.left(), z.center().y()), edge);
@@ -212,10 +212,10 @@ TEST_F(Zoomed, GridLinesBarsAndCirclesLandAtScaledPixels)
     for (int i = 0; i < 52; ++i) {
         if (!w->mizu(i).visible())
             continue;
-        forms::zoom_windows(1.0);
+        forms::zoom_windows(forms::Zoom(1.0));
         const QPoint c = w->mizu(i).bounds().center() + w->Picture1->pos() +
                          w->Picture1->contentsRect().topLeft();
-        forms::zoom_windows(2.0);
+        forms::zoom_windows(forms::Zoom(2.0));
         EXPECT_EQ(after.pixelColor(2 * c + QPoint(1, 1)), *w->mizu(i).fill_color()) << i;
         EXPECT_EQ(before.pixelColor(c), *w->mizu(i).fill_color()) << i;
         ++checked;
@@ -234,25 +234,25 @@ TEST_F(Zoomed, TheKeysAndTheWheelStepTheZoomUpToTheScreen)
     const double expected[] = {1.25, 1.5, 1.75, 2.0, 2.0};
     for (double e : expected) {
         QTest::keyClick(&v, Qt::Key_Plus, Qt::ControlModifier);
-        EXPECT_EQ(forms::zoom(), e);
+        EXPECT_EQ(v.zoom().factor(), e);
     }
     EXPECT_EQ(v.size(), QSize(748, 556));
     QTest::keyClick(&v, Qt::Key_Minus, Qt::ControlModifier);
-    EXPECT_EQ(forms::zoom(), 1.75);
+    EXPECT_EQ(v.zoom().factor(), 1.75);
     QTest::keyClick(&v, Qt::Key_0, Qt::ControlModifier);
-    EXPECT_EQ(forms::zoom(), 1.0);
+    EXPECT_EQ(v.zoom().factor(), 1.0);
     EXPECT_EQ(v.size(), QSize(374, 278));
     // '+' of a Japanese layout, and of one with '+' over '='.
     QTest::keyClick(&v, Qt::Key_Semicolon, Qt::ControlModifier);
     QTest::keyClick(&v, Qt::Key_Equal, Qt::ControlModifier);
-    EXPECT_EQ(forms::zoom(), 1.5);
+    EXPECT_EQ(v.zoom().factor(), 1.5);
     // The wheel: a step for each notch (120), up or down; a touch pad's smaller turns add up.
     const auto turn = [&v](int angle) {
         const QPoint at = v.Picture1->geometry().center();
         QWheelEvent wheel(at, v.mapToGlobal(at), {}, QPoint(0, angle), Qt::NoButton,
                           Qt::ControlModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(&v, &wheel);
-        return forms::zoom();
+        return v.zoom().factor();
     };
     EXPECT_EQ(turn(-120), 1.25);
     EXPECT_EQ(turn(120), 1.5);
@@ -264,7 +264,7 @@ TEST_F(Zoomed, TheKeysAndTheWheelStepTheZoomUpToTheScreen)
 
 TEST_F(Zoomed, FullScreenFitsCentresAndEscRestores)
 {
-    forms::zoom_windows(1.25);
+    forms::zoom_windows(forms::Zoom(1.25));
     w->show();
     w->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(w.get()));
@@ -272,7 +272,7 @@ TEST_F(Zoomed, FullScreenFitsCentresAndEscRestores)
     EXPECT_TRUE(QTest::qWaitFor([&] { return w->size() == QSize(800, 800); }));
     // On the 800 x 800 offscreen screen the 740 x 488 pixels as laid out grow to 800 across:
     // 800 / 740 = 108 %, 528 high, with 136 above and below.
-    EXPECT_NEAR(forms::zoom(), 800.0 / 740, 1e-9);
+    EXPECT_NEAR(w->zoom().factor(), 800.0 / 740, 1e-9);
     const QPoint chart = w->graph->pos();  // at (720, 840) twips
     EXPECT_NEAR(chart.x(), 720 / 15.0 * 800 / 740, 1);
     EXPECT_NEAR(chart.y(), 136 + 840 / 15.0 * 800 / 740, 1);
@@ -280,10 +280,10 @@ TEST_F(Zoomed, FullScreenFitsCentresAndEscRestores)
     EXPECT_EQ(image.pixelColor(400, 10), w->client().back_color()) << "the margin";
     EXPECT_EQ(image.pixelColor(400, 790), w->client().back_color()) << "the margin";
     QTest::keyClick(w.get(), Qt::Key_Plus, Qt::ControlModifier);
-    EXPECT_NEAR(forms::zoom(), 800.0 / 740, 1e-9) << "no zoom keys in full screen";
+    EXPECT_NEAR(w->zoom().factor(), 800.0 / 740, 1e-9) << "no zoom keys in full screen";
     QTest::keyClick(w.get(), Qt::Key_Escape);
     EXPECT_FALSE(w->full_screen());
-    EXPECT_EQ(forms::zoom(), 1.25);
+    EXPECT_EQ(w->zoom().factor(), 1.25);
     EXPECT_TRUE(QTest::qWaitFor([&] { return w->size() == QSize(925, 610); }));
     EXPECT_EQ(w->graph->pos(), QPoint(60, 70));
 }

@@ -7,7 +7,6 @@
 #include "forms/message_box.h"
 #include "forms/picture.h"
 #include "forms/platform.h"
-#include "forms/twips.h"
 #include "forms/zoom.h"
 #include "intro/start_view.h"
 #include "options.h"
@@ -176,30 +175,26 @@ void set_up(QApplication& application, const QString& font_file)
     QApplication::setWindowIcon(globe_icon());
 }
 
-run::MainWindow* make_main_window()
+run::MainWindow* make_main_window(forms::Zoom zoom)
 {
     auto* main = new run::MainWindow;
     main->setAttribute(Qt::WA_DeleteOnClose);
     main->load();
+    main->set_zoom(zoom);
     main->center_on_screen();
     return main;
 }
 
 namespace {
 
-// The simulation window made and drawn, hidden, while the intro shows. In full screen it is
-// drawn at the zoom that fills the screen, and Esc gives back the zoom the program started at;
-// the intro keeps its own zoom meanwhile.
-run::MainWindow* prepare_main_window(const Options& options)
+// The simulation window made and drawn, hidden, while the intro shows, at the intro's zoom. In
+// full screen it is drawn at the zoom that fills the screen, and Esc gives back that zoom.
+run::MainWindow* prepare_main_window(const Options& options, const intro::StartView& intro)
 {
-    run::MainWindow* main = make_main_window();
-    const double intro_zoom = forms::zoom();
-    if (options.full_screen) {
-        forms::set_zoom(options.zoom);
+    run::MainWindow* main = make_main_window(intro.windowed_zoom());
+    if (options.full_screen)
         main->set_full_screen(true);
-    }
     main->draw_hidden();
-    forms::zoom_windows(intro_zoom);
     return main;
 }
 
@@ -216,10 +211,11 @@ run::MainWindow* hand_over(intro::StartView* intro, run::MainWindow* prepared)
     // Full screen goes over to the simulation window. One made now takes the zoom the intro
     // gives back when it leaves full screen; a prepared one has it already.
     const bool full_screen = intro->full_screen();
+    const forms::Zoom zoom = intro->windowed_zoom();
     if (!prepared)
         intro->set_full_screen(false);
     intro->close();
-    run::MainWindow* main = prepared ? prepared : make_main_window();
+    run::MainWindow* main = prepared ? prepared : make_main_window(zoom);
     main->set_full_screen(full_screen);
     main->show();
     return main;
@@ -238,15 +234,14 @@ int run(int argc, char** argv)
     const std::optional<Options> options = parse_options(application.arguments(), error);
     if (const std::optional<int> status = answered(options, error))
         return *status;
-    forms::zoom_windows(options->zoom);
 
     if (const QStringList problems = picture_problems(); !problems.isEmpty()) {
         const QString message = picture_problem_message(problems);
         std::fprintf(stderr, "tesselka: %s\n", message.toUtf8().constData());
         if (forms::can_show_dialogs()) {
             // At the zoom the intro would have had; the program ends after it.
-            forms::set_zoom(start_zoom(*options, intro::StartView::kWidth, intro::StartView::kHeight));
-            forms::show_message(QMessageBox::Critical, message);
+            const double zoom = start_zoom(*options, intro::StartView::kWidth, intro::StartView::kHeight);
+            forms::show_message(QMessageBox::Critical, message, forms::Zoom(zoom));
         }
         return 2;
     }
@@ -258,9 +253,10 @@ int run(int argc, char** argv)
     QPointer<run::MainWindow> prepared;
     intro->on_next([intro, &prepared] { hand_over(intro, prepared.get()); });
     new WarmUp(*intro, start_zoom(*options, run::MainWindow::kWidth, run::MainWindow::kHeight),
-               forms::guarded([&prepared, &options] { prepared = prepare_main_window(*options); }));
-    forms::run_guarded([intro, full_screen = options->full_screen] {
+               forms::guarded([&prepared, &options, intro] { prepared = prepare_main_window(*options, *intro); }));
+    forms::run_guarded([intro, zoom = forms::Zoom(options->zoom), full_screen = options->full_screen] {
         intro->load();
+        intro->set_zoom(zoom);
         forms::follow_page(run::MainWindow::kWidth, run::MainWindow::kHeight);
         intro->center_on_screen();
         intro->set_full_screen(full_screen);

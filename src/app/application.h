@@ -2,6 +2,7 @@
 // Start-up: the application object's settings, and the program's run from start to end.
 
 #include "forms/fonts.h"
+#include "forms/zoom.h"
 
 class QApplication;
 
@@ -20,7 +21,7 @@ void set_up(QApplication& application, const QString& font_file = forms::kCarrie
 
 // The simulation window, made and loaded, centred on the screen, not yet shown. It is deleted
 // when it is closed.
-run::MainWindow* make_main_window();
+run::MainWindow* make_main_window(forms::Zoom zoom = forms::Zoom());
 
 // The hand-over from the intro window: the intro goes, then the simulation window shows, not
 // modal: `prepared` if there is one, else one made now. The program does not end in between.

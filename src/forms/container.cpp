@@ -39,16 +39,17 @@ void Container::set_picture(const QImage& picture)
 
 QRect Container::picture_rect() const
 {
-    return QRect(0, 0, scaled(picture_.width()), scaled(picture_.height()));
+    return QRect(0, 0, zoom().scaled(picture_.width()), zoom().scaled(picture_.height()));
 }
 
 void Container::draw_line(double x1, double y1, double x2, double y2, QColor color)
 {
     strokes_.push_back({x1, y1, x2, y2, color});
-    if (!surface_.isNull() && surface_zoom_ == zoom())
+    const Zoom zoom = this->zoom();
+    if (!surface_.isNull() && surface_zoom_ == zoom)
         draw_stroke(surface_, strokes_.back());
-    const QPoint a = to_pixels(x1, y1), b = to_pixels(x2, y2);
-    const int m = std::max(1, scaled(1));
+    const QPoint a = zoom.to_pixels(x1, y1), b = zoom.to_pixels(x2, y2);
+    const int m = std::max(1, zoom.scaled(1));
     changed(QRect(a, b).normalized().adjusted(-m, -m, m, m));
 }
 
@@ -71,10 +72,11 @@ const QImage& Container::surface() const
 void Container::draw_stroke(QImage& surface, const Stroke& stroke) const
 {
     QPainter painter(&surface);
-    const qreal width = line_width(painter);
+    const Zoom zoom = this->zoom();
+    const qreal width = zoom.line_width(painter);
     painter.setPen(QPen(stroke.color, width));
     painter.drawLine(
-        pixel_line(to_pixels(stroke.x1, stroke.y1), to_pixels(stroke.x2, stroke.y2), width));
+        pixel_line(zoom.to_pixels(stroke.x1, stroke.y1), zoom.to_pixels(stroke.x2, stroke.y2), width));
 }
 
 int Container::stacking_index(const Control& control) const
@@ -95,7 +97,7 @@ void Container::paint(QPainter& painter, const QRect& dirty) const
     painter.setClipRect(area, Qt::IntersectClip);
     if (back_.isValid())
         painter.fillRect(area, back_);
-    if (!picture_.isNull() && zoom() == 1.0) {
+    if (!picture_.isNull() && zoom() == Zoom()) {
         painter.drawImage(QPoint(0, 0), picture_);
     } else if (!picture_.isNull()) {
         painter.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -115,6 +117,11 @@ void Container::changed(const QRect& pixels) const
     const QRect area = pixels.intersected(QRect(QPoint(0, 0), client_rect.size()));
     if (!area.isEmpty())
         widget_.update(area.translated(client_rect.topLeft()));
+}
+
+Zoom Container::zoom() const
+{
+    return zoom_of(&widget_);
 }
 
 }  // namespace tesselka::forms

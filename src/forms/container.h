@@ -63,6 +63,8 @@ public:
     void paint(QPainter& painter, const QRect& dirty) const;
     // Repaints the given client pixels.
     void changed(const QRect& pixels) const override;
+    // The zoom of the window the container is in.
+    Zoom zoom() const override;
 
 private:
     struct Stroke {
@@ -81,7 +83,7 @@ private:
     QImage picture_;
     std::vector<Stroke> strokes_;
     mutable QImage surface_;
-    mutable double surface_zoom_ = 0;
+    mutable Zoom surface_zoom_{0};
     std::vector<std::unique_ptr<Control>> controls_;  // back-most first
 };
 

@@ -1,6 +1,5 @@
 #include "control.h"
 
-#include "twips.h"
 
 namespace tesselka::forms {
 
@@ -17,6 +16,6 @@ void BoxControl::place(double left, double top, double width, double height)
     set_height(height);
 }
 
-QRect BoxControl::bounds() const { return to_pixels(left_, top_, width_, height_); }
+QRect BoxControl::bounds() const { return zoom().to_pixels(left_, top_, width_, height_); }
 
 }  // namespace tesselka::forms

@@ -3,16 +3,20 @@
 // container paints them in its stacking order (container.h). Geometry is in twips relative to
 // the container's client area and reads back exactly as it was set.
 
+#include "zoom.h"
+
 #include <QRect>
 
 class QPainter;
 
 namespace tesselka::forms {
 
-// What controls lie on: their container (container.h), which repaints the pixels it is told of.
+// What controls lie on: their container (container.h), which repaints the pixels it is told of
+// and knows the zoom of the window it is in.
 class ControlHost {
 public:
     virtual void changed(const QRect& pixels) const = 0;
+    virtual Zoom zoom() const = 0;
 
 protected:
     ~ControlHost() = default;
@@ -46,6 +50,8 @@ protected:
         repaint(before);
     }
     void repaint(const QRect& before) const;
+    // The zoom the control is drawn at.
+    Zoom zoom() const { return host_.zoom(); }
 
 private:
     ControlHost& host_;

@@ -1,6 +1,6 @@
 #include "control_style.h"
 
-#include "twips.h"
+#include "zoom.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -28,7 +28,7 @@ public:
         case PM_ExclusiveIndicatorHeight:
         case PM_CheckBoxLabelSpacing:
         case PM_RadioButtonLabelSpacing:
-            return scaled(size);
+            return zoom_of(widget).scaled(size);
         default:
             return size;
         }
@@ -39,9 +39,10 @@ public:
     QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& contents,
                            const QWidget* widget) const override
     {
-        if (type != CT_PushButton || zoom() == 1.0)
+        const double zoom = zoom_of(widget).factor();
+        if (type != CT_PushButton || zoom == 1.0)
             return QProxyStyle::sizeFromContents(type, option, contents, widget);
-        return QProxyStyle::sizeFromContents(type, option, contents / zoom(), widget) * zoom();
+        return QProxyStyle::sizeFromContents(type, option, contents / zoom, widget) * zoom;
     }
 
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option,

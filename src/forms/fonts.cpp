@@ -1,7 +1,5 @@
 #include "fonts.h"
 
-#include "twips.h"
-
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -85,11 +83,6 @@ QFont stored_font(double points, bool bold)
     // hinting rounds them to whole pixels. Vertical hinting keeps the font's own advances.
     font.setHintingPreference(QFont::PreferVerticalHinting);
     return font;
-}
-
-QFont zoomed(const QFont& font)
-{
-    return zoomed(font, zoom());
 }
 
 QFont zoomed(const QFont& font, double factor)

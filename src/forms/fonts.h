@@ -21,8 +21,7 @@ void install_fonts(const QString& font_file = kCarriedFont);
 // The stored face at a size in points, regular or bold.
 QFont stored_font(double points, bool bold = false);
 
-// `font` at the windows' zoom (twips.h), or at `factor`.
-QFont zoomed(const QFont& font);
+// `font`, given as laid out, at the zoom `factor` (zoom.h).
 QFont zoomed(const QFont& font, double factor);
 
 // The default UI font of the windows: a Japanese-capable face at the usual dialog size.

@@ -1,16 +1,21 @@
 #include "form.h"
 
+#include "fonts.h"
+#include "placed.h"
 #include "platform.h"
 #include "system_colors.h"
 #include "twips.h"
-#include "zoom.h"
 
+#include <QApplication>
 #include <QBackingStore>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QShortcut>
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace tesselka::forms {
 
@@ -18,37 +23,32 @@ Form::Form(const QString& caption, double client_width, double client_height)
     : QWidget(nullptr, fixed_window_flags()), client_width_(client_width), client_height_(client_height)
 {
     setWindowTitle(caption);
-    setFixedSize(client_size(zoom()));
+    setFixedSize(client_size(zoom_));
     client_.set_back_color(system_color::button_face());
     add_zoom_keys();
 }
 
-QSize Form::client_size(double factor) const
+namespace {
+
+// Twips as whole pixels of the screen at a zoom.
+int pixels_at(double twips, double factor)
 {
-    return {to_pixels_at(client_width_, factor), to_pixels_at(client_height_, factor)};
+    return static_cast<int>(std::floor(twips * screen_pixels_per_twip() * factor + 0.5));
+}
+
+}  // namespace
+
+QSize Form::client_size(Zoom zoom) const
+{
+    return {pixels_at(client_width_, zoom.factor()), pixels_at(client_height_, zoom.factor())};
 }
 
 double Form::zoom_to_fill(double width, double height, QSize room)
 {
-    return std::min(double(room.width()) / to_pixels_at(width, 1), double(room.height()) / to_pixels_at(height, 1));
+    return std::min(double(room.width()) / pixels_at(width, 1), double(room.height()) / pixels_at(height, 1));
 }
 
-QRect Form::client_rect() const { return QRect(origin_, client_size(zoom())); }
-
-QPoint Form::client_origin_of(const QWidget* widget)
-{
-    const auto* form = dynamic_cast<const Form*>(widget);
-    return form ? form->origin_ : QPoint();
-}
-
-bool Form::event(QEvent* event)
-{
-    // A window made while the others were zoomed takes the zoom before it is first shown or
-    // grabbed.
-    if (event->type() == QEvent::Polish && zoom_applied_ != zoom())
-        apply_zoom();
-    return QWidget::event(event);
-}
+QRect Form::client_rect() const { return QRect(origin_, client_size(zoom_)); }
 
 void Form::center_on_screen()
 {
@@ -73,9 +73,8 @@ void Form::showEvent(QShowEvent* event)
     // the flag when a window is shown, so it is set here.
     setAttribute(Qt::WA_KeyboardFocusChange);
     QWidget::showEvent(event);
-    // A window laid out full screen while hidden may have been drawn at another window's zoom.
     if (full_screen_)
-        zoom_windows(zoom_to_fill(client_width_, client_height_, size()));
+        fill_screen();
 }
 
 void Form::paintEvent(QPaintEvent* event)
@@ -84,6 +83,167 @@ void Form::paintEvent(QPaintEvent* event)
     if (full_screen_)
         painter.fillRect(rect(), client_.back_color());  // the margins around the client area
     client_.paint(painter, event->rect());
+}
+
+// The zoom: its keys and wheel, full screen, and the layout at a new zoom.
+
+void zoom_windows(Zoom zoom)
+{
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (auto* form = dynamic_cast<Form*>(window))
+            form->set_zoom(zoom);
+}
+
+void Form::set_zoom(Zoom zoom)
+{
+    if (full_screen_)
+        zoom_before_full_screen_ = zoom;
+    else
+        lay_out(zoom);
+}
+
+void Form::lay_out(Zoom zoom)
+{
+    zoom_ = zoom;
+    // The windowed controls without a font of their own take the window's.
+    setFont(zoom.factor() == 1.0 ? QFont() : zoom.font(QApplication::font()));
+    const QSize client = client_size(zoom);
+    if (full_screen_) {
+        origin_ = QPoint((width() - client.width()) / 2, (height() - client.height()) / 2);
+    } else {
+        origin_ = QPoint();
+        setFixedSize(client);
+    }
+    for (QWidget* child : findChildren<QWidget*>())
+        if (auto* placed = dynamic_cast<Placed*>(child))
+            placed->rezoom();
+    update();
+}
+
+void Form::fill_screen()
+{
+    lay_out(Zoom(zoom_to_fill(client_width_, client_height_, size())));
+}
+
+void Form::add_zoom_keys()
+{
+    auto add = [this](QList<QKeySequence> keys, std::function<void()> action) {
+        // A key named twice would be ambiguous, and Qt would then run neither.
+        std::sort(keys.begin(), keys.end());
+        keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
+        auto* shortcut = new QShortcut(this);
+        shortcut->setKeys(keys);
+        connect(shortcut, &QShortcut::activated, this, std::move(action));
+        return shortcut;
+    };
+    // A Japanese keyboard has '+' on Shift with ';', others on Shift with '='; Qt may be told
+    // of either key.
+    add(QKeySequence::keyBindings(QKeySequence::ZoomIn) +
+            QList<QKeySequence>{Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::SHIFT | Qt::Key_Plus,
+                                Qt::CTRL | Qt::Key_Semicolon, Qt::CTRL | Qt::SHIFT | Qt::Key_Semicolon,
+                                Qt::CTRL | Qt::Key_Equal},
+        [this] { zoom_in(); });
+    add(QKeySequence::keyBindings(QKeySequence::ZoomOut) +
+            QList<QKeySequence>{Qt::CTRL | Qt::Key_Minus},
+        [this] { zoom_out(); });
+    add({Qt::CTRL | Qt::Key_0}, [this] { zoom_reset(); });
+    add({Qt::Key_F11}, [this] { set_full_screen(!full_screen_); });
+    escape_ = add({Qt::Key_Escape}, [this] { set_full_screen(false); });
+    escape_->setEnabled(false);  // Esc is the windows' own outside full screen
+}
+
+Zoom Form::largest_step_on_screen() const
+{
+    const QScreen* s = screen();
+    if (!s)
+        return Zoom(Zoom::kSteps.back());
+    // The title bar and borders the window manager adds, once the window is shown.
+    return Zoom::largest_fitting_step(client_width_, client_height_, frameGeometry().size() - size(),
+                                      s->availableGeometry().size());
+}
+
+void Form::keep_on_screen()
+{
+    const QScreen* s = screen();
+    if (!s)
+        return;
+    const QRect room = s->availableGeometry();
+    const QRect frame = frameGeometry();
+    const int x = std::clamp(frame.left(), room.left(), std::max(room.left(), room.right() - frame.width() + 1));
+    const int y = std::clamp(frame.top(), room.top(), std::max(room.top(), room.bottom() - frame.height() + 1));
+    if (QPoint(x, y) != frame.topLeft())
+        move(x, y);
+}
+
+void Form::zoom_in()
+{
+    const Zoom next = zoom_.next_step(true);
+    if (full_screen_ || next == zoom_ || next.factor() > largest_step_on_screen().factor())
+        return;
+    zoom_windows(next);
+    keep_on_screen();
+}
+
+void Form::zoom_out()
+{
+    if (!full_screen_)
+        zoom_windows(zoom_.next_step(false));
+}
+
+void Form::zoom_reset()
+{
+    if (!full_screen_)
+        zoom_windows(Zoom());
+}
+
+void Form::set_full_screen(bool on)
+{
+    if (on == full_screen_)
+        return;
+    full_screen_ = on;
+    escape_->setEnabled(on);
+    const bool shown = isVisible();
+    // Window managers let only a window that may be resized and maximised fill the screen.
+    setWindowFlags(on ? Qt::Window : fixed_window_flags());
+    if (on) {
+        zoom_before_full_screen_ = zoom_;
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        if (shown) {
+            showFullScreen();  // the zoom follows in resizeEvent
+        } else {
+            // Laid out at the screen's size; show() shows it so.
+            setWindowState(Qt::WindowFullScreen);
+            if (const QScreen* s = screen())
+                setGeometry(s->geometry());
+        }
+    } else {
+        lay_out(zoom_before_full_screen_);
+        center_on_screen();
+        showNormal();
+    }
+}
+
+void Form::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (full_screen_)
+        fill_screen();
+}
+
+void Form::wheelEvent(QWheelEvent* event)
+{
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        event->ignore();
+        return;
+    }
+    // A step for each notch of the wheel (15 degrees); a touch pad's smaller turns add up.
+    wheel_ += event->angleDelta().y();
+    for (; wheel_ >= 120; wheel_ -= 120)
+        zoom_in();
+    for (; wheel_ <= -120; wheel_ += 120)
+        zoom_out();
+    event->accept();
 }
 
 }  // namespace tesselka::forms

@@ -2,10 +2,12 @@
 // A window of fixed size: a caption, a close box and no maximise or minimise button. Its client
 // area is the container of the light-weight controls that lie directly on it.
 //
-// The window follows the zoom (that side of it is in zoom.cpp): Ctrl with + / - / 0 or the wheel
-// step it, F11 shows it full screen and F11 or Esc restores it. Its size is fixed at each zoom.
+// The window has its own zoom, which its controls read: Ctrl with + / - / 0 or the wheel step it
+// (every open window together), F11 shows it full screen and F11 or Esc restores it. Its size
+// is fixed at each zoom.
 
 #include "container.h"
+#include "zoom.h"
 
 #include <QWidget>
 
@@ -13,7 +15,7 @@ class QShortcut;
 
 namespace tesselka::forms {
 
-class Form : public QWidget {
+class Form : public QWidget, public ZoomedWindow {
 public:
     Form(const QString& caption, double client_width, double client_height);
 
@@ -25,12 +27,19 @@ public:
     // screen then finds the store, and every cached caption and drawing surface, made already.
     void draw_hidden();
 
-    // Lays the window out again at the present zoom: its size, every windowed control and its
-    // font; the light-weight controls follow by themselves.
-    void apply_zoom();
+    Zoom zoom() const override { return zoom_; }
+    // Where the client area lies in the window: it moves from the top left only in full screen.
+    QPoint client_origin() const override { return origin_; }
+    // Lays the window out at `zoom`: its size, every windowed control and its font; the
+    // light-weight controls follow by themselves. In full screen the zoom is the one the window
+    // returns to when it leaves full screen.
+    void set_zoom(Zoom zoom);
+    // The zoom out of full screen: the present one, or the one it returns to.
+    Zoom windowed_zoom() const { return full_screen_ ? zoom_before_full_screen_ : zoom_; }
 
-    // One step up, one down, back to the layout's size. Zooming in stops at the largest step
-    // whose window fits the screen's available area; in full screen the keys do nothing.
+    // One step up, one down, back to the layout's size, for every open window. Zooming in stops
+    // at the largest step whose window fits the screen's available area; in full screen the keys
+    // do nothing.
     void zoom_in();
     void zoom_out();
     void zoom_reset();
@@ -44,12 +53,7 @@ public:
     // screen.
     static double zoom_to_fill(double width, double height, QSize room);
 
-    // Where the client area lies in `widget`, when it is a window: it moves from the top left
-    // only in full screen.
-    static QPoint client_origin_of(const QWidget* widget);
-
 protected:
-    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -57,21 +61,26 @@ protected:
 
 private:
     // The client area's size at a zoom.
-    QSize client_size(double zoom) const;
+    QSize client_size(Zoom zoom) const;
     QRect client_rect() const;
 
+    void lay_out(Zoom zoom);
+    void fill_screen();
     void add_zoom_keys();
-    double largest_step_on_screen() const;
+    Zoom largest_step_on_screen() const;
     void keep_on_screen();
 
     Container client_{*this, [this] { return client_rect(); }};
     double client_width_, client_height_;
+    Zoom zoom_;
     QPoint origin_;
-    double zoom_applied_ = 1;
     bool full_screen_ = false;
-    double zoom_before_full_screen_ = 1;
+    Zoom zoom_before_full_screen_;
     int wheel_ = 0;  // the wheel's turn not yet taken as a step, in eighths of a degree
     QShortcut* escape_ = nullptr;
 };
+
+// Sets the zoom of every open window (`Form::set_zoom`).
+void zoom_windows(Zoom zoom);
 
 }  // namespace tesselka::forms

@@ -1,7 +1,6 @@
 #include "frame.h"
 
 #include "system_colors.h"
-#include "twips.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -27,15 +26,16 @@ void Frame::paintEvent(QPaintEvent* event)
     const int line_y = metrics.height() / 2;
     // Two outlines of a line's width each, the light one a line's width right of and below the
     // dark one.
-    const qreal width = line_width(painter);
-    const int step = std::max(1, scaled(1));
+    const Zoom zoom = zoom_of(this);
+    const qreal width = zoom.line_width(painter);
+    const int step = std::max(1, zoom.scaled(1));
     const QRect outline = rect().adjusted(0, line_y, -2 * step, -2 * step);
     const QRectF dark = QRectF(outline).translated(width / 2, width / 2);
     painter.setPen(QPen(system_color::button_face().darker(140), width));
     painter.drawRect(dark);
     painter.setPen(QPen(Qt::white, width));
     painter.drawRect(dark.translated(width, width));
-    const QRect caption_box(scaled(8), 0, metrics.horizontalAdvance(title_) + scaled(4),
+    const QRect caption_box(zoom.scaled(8), 0, metrics.horizontalAdvance(title_) + zoom.scaled(4),
                             metrics.height());
     painter.fillRect(caption_box, system_color::button_face());
     painter.setPen(system_color::button_text());

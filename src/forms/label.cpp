@@ -73,18 +73,19 @@ void Label::render(const QSize& size, qreal ratio) const
     image_.setDevicePixelRatio(ratio);
     image_.fill(opaque_ ? back_ : QColor(Qt::transparent));
     image_generation_ = generation_;
-    image_zoom_ = zoom();
+    const Zoom zoom = this->zoom();
+    image_zoom_ = zoom;
     QPainter painter(&image_);
     const QRect box(QPoint(0, 0), size);
     QRect text_box = box;
     if (border_) {
-        const qreal width = line_width(painter);
+        const qreal width = zoom.line_width(painter);
         painter.setPen(QPen(system_color::window_text(), width));
         painter.drawRect(pixel_outline(box, width));
-        text_box = box.adjusted(scaled(2), scaled(1), -scaled(2), -scaled(1));
+        text_box = box.adjusted(zoom.scaled(2), zoom.scaled(1), -zoom.scaled(2), -zoom.scaled(1));
     }
     // Drawn as text at the zoomed size, never as a blown-up picture of the text.
-    const QFont font = zoomed(font_);
+    const QFont font = zoom.font(font_);
     const Qt::Alignment h = align_ == Align::right    ? Qt::AlignRight
                             : align_ == Align::centre ? Qt::AlignHCenter
                                                       : Qt::AlignLeft;

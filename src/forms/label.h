@@ -55,7 +55,7 @@ private:
     // until its look or size changes; moving it only moves the image.
     mutable QImage image_;
     mutable quint64 image_generation_ = 0;
-    mutable double image_zoom_ = 0;
+    mutable Zoom image_zoom_{0};
     quint64 generation_ = 1;
     mutable QAccessible::Id accessible_id_ = 0;
     QString caption_;

@@ -24,16 +24,18 @@ void Line::paint(QPainter& painter) const
     painter.save();
     // One pixel of the window as laid out, zoomed: two device pixels on a screen of double
     // density.
-    const qreal width = line_width(painter);
+    const Zoom zoom = this->zoom();
+    const qreal width = zoom.line_width(painter);
     painter.setPen(QPen(color_, width, dotted_ ? Qt::DotLine : Qt::SolidLine));
-    painter.drawLine(pixel_line(to_pixels(x1_, y1_), to_pixels(x2_, y2_), width));
+    painter.drawLine(pixel_line(zoom.to_pixels(x1_, y1_), zoom.to_pixels(x2_, y2_), width));
     painter.restore();
 }
 
 QRect Line::bounds() const
 {
-    const int m = std::max(1, scaled(1));  // the line's width, and a pixel for its cap
-    return QRect(to_pixels(x1_, y1_), to_pixels(x2_, y2_)).normalized().adjusted(-m, -m, m, m);
+    const Zoom zoom = this->zoom();
+    const int m = std::max(1, zoom.scaled(1));  // the line's width, and a pixel for its cap
+    return QRect(zoom.to_pixels(x1_, y1_), zoom.to_pixels(x2_, y2_)).normalized().adjusted(-m, -m, m, m);
 }
 
 }  // namespace tesselka::forms

@@ -1,7 +1,6 @@
 #include "picture_box.h"
 
 #include "system_colors.h"
-#include "twips.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -13,7 +12,7 @@ PictureBox::PictureBox(QWidget* parent, Border border)
 {
     if (sunken_) {
         setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        setLineWidth(scaled(2));
+        setLineWidth(zoom_of(this).scaled(2));
     }
     client_.set_back_color(system_color::button_face());
     fore_ = system_color::window_text();
@@ -25,7 +24,7 @@ PictureBox::PictureBox(QWidget* parent, Border border)
 void PictureBox::rezoom()
 {
     if (sunken_)
-        setLineWidth(scaled(2));
+        setLineWidth(zoom_of(this).scaled(2));
     Placed::rezoom();
 }
 

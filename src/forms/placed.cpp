@@ -1,8 +1,6 @@
 #include "placed.h"
 
-#include "fonts.h"
-#include "form.h"
-#include "twips.h"
+#include "zoom.h"
 
 #include <QVariant>
 #include <QWidget>
@@ -22,11 +20,14 @@ void Placed::place(double left, double top, double width, double height)
     top_ = static_cast<float>(top);
     width_ = static_cast<float>(width);
     height_ = static_cast<float>(height);
-    QRect r = to_pixels(left_, top_, width_, height_);
+    const Zoom zoom = zoom_of(&self_);
+    QRect r = zoom.to_pixels(left_, top_, width_, height_);
     // A box of no size keeps its place.
     if (r.isEmpty())
-        r = QRect(to_pixels(left_, top_), QSize(0, 0));
-    self_.setGeometry(r.translated(Form::client_origin_of(self_.parentWidget())));
+        r = QRect(zoom.to_pixels(left_, top_), QSize(0, 0));
+    // Placed on a window, it moves with the window's client area.
+    const auto* window = dynamic_cast<const ZoomedWindow*>(self_.parentWidget());
+    self_.setGeometry(r.translated(window ? window->client_origin() : QPoint()));
 }
 
 void Placed::rezoom()
@@ -40,7 +41,7 @@ void Placed::rezoom()
         laid_out = self_.font();
         self_.setProperty(kLaidOutFont, laid_out);
     }
-    self_.setFont(zoomed(laid_out.value<QFont>()));
+    self_.setFont(zoom_of(&self_).font(laid_out.value<QFont>()));
 }
 
 }  // namespace tesselka::forms

@@ -1,6 +1,6 @@
 #pragma once
 // The twips geometry of a windowed control (button, list, option, check box, frame, picture
-// box): kept as set, applied to the widget in pixels at the windows' zoom.
+// box): kept as set, applied to the widget in pixels at the zoom of the window it is in.
 
 class QWidget;
 
@@ -15,7 +15,7 @@ public:
     float height_twips() const { return height_; }
     void place(double left, double top, double width, double height);
 
-    // Applies the present zoom: the geometry, and the font the control was given as laid out.
+    // Applies its window's zoom: the geometry, and the font the control was given as laid out.
     virtual void rezoom();
 
 protected:

@@ -69,7 +69,7 @@ void fit_page(double width, double height)
     if (!page)
         return;
     // The page is the windows' frame: they have none of their own.
-    zoom_windows(largest_fitting_step(width, height, QSize(0, 0), page->availableGeometry().size()));
+    zoom_windows(Zoom::largest_fitting_step(width, height, QSize(0, 0), page->availableGeometry().size()));
     for (QWidget* window : QApplication::topLevelWidgets())
         if (window->isVisible())
             centre(window);

@@ -30,14 +30,14 @@ void Shape::paint(QPainter& painter) const
     if (kind_ == Kind::rectangle) {
         if (inside.isValid())
             painter.fillRect(r, inside);
-        const qreal width = line_width(painter);
+        const qreal width = zoom().line_width(painter);
         painter.setPen(QPen(border_, width));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(pixel_outline(r, width));
     } else {
         // Small circles read better smoothed; the pixel at the centre keeps the fill colour.
         painter.setRenderHint(QPainter::Antialiasing);
-        const qreal width = line_width(painter);
+        const qreal width = zoom().line_width(painter);
         painter.setPen(QPen(border_, width));
         painter.setBrush(inside.isValid() ? QBrush(inside) : Qt::NoBrush);
         painter.drawEllipse(pixel_outline(r, width));

@@ -24,6 +24,7 @@ using tesselka::run::MainWindow;
 namespace {
 
 QString suffix;  // "-PERCENT" at a zoom
+tesselka::forms::Zoom windows_zoom;  // the windows are drawn at
 
 bool save(QWidget& window, QString path)
 {
@@ -39,6 +40,7 @@ bool render_main(const QString& path, int ticks, bool labels)
 {
     MainWindow main;
     main.load();
+    main.set_zoom(windows_zoom);
     if (labels) {
         main.Check1->setChecked(true);
         main.Check1_Click();
@@ -53,6 +55,7 @@ bool render_intro(const QString& path, int ticks)
 {
     tesselka::intro::StartView intro;
     intro.load();
+    intro.set_zoom(windows_zoom);
     for (int i = 0; i < ticks; ++i)
         intro.Timer1_Timer();
     return save(intro, path);
@@ -83,7 +86,7 @@ int main(int argc, char** argv)
     }
     tesselka::app::set_up(application, parser.value(font));
     if (percent != 100) {
-        tesselka::forms::zoom_windows(percent / 100.0);
+        windows_zoom = tesselka::forms::Zoom(percent / 100.0);
         suffix = QStringLiteral("-%1").arg(percent);
     }
     const QDir out(args[0]);
