@@ -2,7 +2,7 @@
 // help states, the display check's rules, and the zoom step a screen has room for.
 
 #include "app/options.h"
-#include "forms/platform.h"
+#include "platform/platform.h"
 #include "forms/zoom.h"
 
 #include <QByteArray>
@@ -111,7 +111,7 @@ TEST(CommandLine, ADisplayIsThereWhenThePlatformQtWouldTakeHasOne)
         std::vector<char*> argv = {const_cast<char*>("tesselka")};
         for (const char* argument : c.arguments)
             argv.push_back(const_cast<char*>(argument));
-        EXPECT_EQ(forms::display_exists(int(argv.size()), argv.data()), c.exists)
+        EXPECT_EQ(platform::display_exists(int(argv.size()), argv.data()), c.exists)
             << "DISPLAY=" << (c.display ? c.display : "(none)") << " WAYLAND_DISPLAY="
             << (c.wayland ? c.wayland : "(none)") << " QT_QPA_PLATFORM=" << (c.platform ? c.platform : "(none)")
             << " and " << c.arguments.size() << " arguments";

@@ -3,7 +3,7 @@
 #include "window_fixture.h"
 
 #include "app/application.h"
-#include "forms/app_info.h"
+#include "platform/app_info.h"
 #include "forms/picture.h"
 #include "intro/start_view.h"
 #include "screen/colors.h"
@@ -72,7 +72,7 @@ TEST_F(Intro, LoadWritesTheVersionAndCopyrightAndStartsTheTimer)
 {
     StartView v;
     v.load();
-    EXPECT_EQ(v.copyright->caption(), "ver." TESSELKA_VERSION "  " + forms::legal_copyright());
+    EXPECT_EQ(v.copyright->caption(), "ver." TESSELKA_VERSION "  " + platform::legal_copyright());
     EXPECT_EQ(v.slide_no, 0);
     EXPECT_TRUE(shows(v, 0));
     EXPECT_TRUE(v.Timer1->enabled());

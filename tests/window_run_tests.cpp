@@ -4,7 +4,7 @@
 #include "reference_tables.h"
 #include "window_fixture.h"
 
-#include "forms/app_info.h"
+#include "platform/app_info.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -29,8 +29,8 @@ TEST_F(RunTest, LoadEndsReadyWithTheDesignInputs)
     EXPECT_EQ(w->air.howa_now, 3040);
     EXPECT_EQ(w->air.howa_gap, 0);
     EXPECT_EQ(w->version->caption(), "ver." TESSELKA_VERSION);
-    EXPECT_EQ(w->copyright->caption(), forms::legal_copyright());
-    EXPECT_FALSE(forms::legal_copyright().isEmpty());
+    EXPECT_EQ(w->copyright->caption(), platform::legal_copyright());
+    EXPECT_FALSE(platform::legal_copyright().isEmpty());
     EXPECT_TRUE(errors.empty());
 }
 

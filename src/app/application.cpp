@@ -1,12 +1,12 @@
 #include "application.h"
 
-#include "forms/accessibility.h"
-#include "forms/app_info.h"
+#include "access/accessibility.h"
+#include "platform/app_info.h"
 #include "forms/error_report.h"
 #include "forms/fonts.h"
 #include "forms/message_box.h"
 #include "forms/picture.h"
-#include "forms/platform.h"
+#include "platform/platform.h"
 #include "forms/zoom.h"
 #include "intro/start_view.h"
 #include "options.h"
@@ -53,7 +53,7 @@ QStringList data_folders()
 void name_program()
 {
     QCoreApplication::setApplicationName(QStringLiteral("tesselka"));
-    QCoreApplication::setApplicationVersion(forms::version_text().mid(4));
+    QCoreApplication::setApplicationVersion(platform::version_text().mid(4));
 }
 
 // The exit status when the command line ends the program at once: --help or --version answered,
@@ -169,7 +169,7 @@ void set_up(QApplication& application, const QString& font_file)
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setPalette(QApplication::style()->standardPalette());
     forms::install_fonts(font_file);
-    forms::install_accessibility();
+    access::install_accessibility();
     install_qt_texts(application);
     forms::set_data_folders(data_folders());
     QApplication::setWindowIcon(globe_icon());
@@ -223,8 +223,8 @@ run::MainWindow* hand_over(intro::StartView* intro, run::MainWindow* prepared)
 
 int run(int argc, char** argv)
 {
-    forms::prepare_platform();
-    if (!forms::display_exists(argc, argv) || asks_only_for_text(argc, argv))
+    platform::prepare_platform();
+    if (!platform::display_exists(argc, argv) || asks_only_for_text(argc, argv))
         return run_without_display(argc, argv);
     std::optional<HeldMessages> held(std::in_place);
     QApplication application(argc, argv);
@@ -257,7 +257,12 @@ int run(int argc, char** argv)
     forms::run_guarded([intro, zoom = forms::Zoom(options->zoom), full_screen = options->full_screen] {
         intro->load();
         intro->set_zoom(zoom);
-        forms::follow_page(run::MainWindow::kWidth, run::MainWindow::kHeight);
+        // In the browser, every window at the largest step at which the simulation window, the
+        // larger, fits the page; the page is their frame.
+        platform::follow_page([](QSize room) {
+            forms::zoom_windows(forms::Zoom::largest_fitting_step(
+                run::MainWindow::kWidth, run::MainWindow::kHeight, QSize(0, 0), room));
+        });
         intro->center_on_screen();
         intro->set_full_screen(full_screen);
         intro->show();

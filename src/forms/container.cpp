@@ -1,5 +1,6 @@
 #include "container.h"
 
+#include "label.h"
 #include "twips.h"
 
 #include <QPainter>
@@ -77,6 +78,15 @@ void Container::draw_stroke(QImage& surface, const Stroke& stroke) const
     painter.setPen(QPen(stroke.color, width));
     painter.drawLine(
         pixel_line(zoom.to_pixels(stroke.x1, stroke.y1), zoom.to_pixels(stroke.x2, stroke.y2), width));
+}
+
+std::vector<const Label*> Container::labels() const
+{
+    std::vector<const Label*> out;
+    for (const auto& control : controls_)
+        if (const auto* label = dynamic_cast<const Label*>(control.get()))
+            out.push_back(label);
+    return out;
 }
 
 int Container::stacking_index(const Control& control) const

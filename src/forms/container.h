@@ -53,7 +53,7 @@ public:
     // The client area within the widget, in pixels.
     QRect client() const { return client_area_(); }
 
-    // The labels, back-most first, for screen readers (accessibility.cpp).
+    // The labels, back-most first, for screen readers (access/accessibility.cpp).
     std::vector<const class Label*> labels() const;
 
     // Stacking position (0 = back-most); for tests.

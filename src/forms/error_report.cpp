@@ -1,7 +1,7 @@
 #include "error_report.h"
 
 #include "message_box.h"
-#include "platform.h"
+#include "platform/platform.h"
 
 #include <QApplication>
 
@@ -56,7 +56,7 @@ void report_and_end(const RuntimeError& error)
     for (const auto& action : before_report_actions())
         action();
     report_dialog()(text);
-    end_program(EXIT_FAILURE);
+    platform::end_program(EXIT_FAILURE);
 }
 
 ErrorReporter& reporter()

@@ -2,7 +2,7 @@
 
 #include "fonts.h"
 #include "placed.h"
-#include "platform.h"
+#include "platform/platform.h"
 #include "system_colors.h"
 #include "twips.h"
 
@@ -20,7 +20,7 @@
 namespace tesselka::forms {
 
 Form::Form(const QString& caption, double client_width, double client_height)
-    : QWidget(nullptr, fixed_window_flags()), client_width_(client_width), client_height_(client_height)
+    : QWidget(nullptr, platform::fixed_window_flags()), client_width_(client_width), client_height_(client_height)
 {
     setWindowTitle(caption);
     setFixedSize(client_size(zoom_));
@@ -204,7 +204,7 @@ void Form::set_full_screen(bool on)
     escape_->setEnabled(on);
     const bool shown = isVisible();
     // Window managers let only a window that may be resized and maximised fill the screen.
-    setWindowFlags(on ? Qt::Window : fixed_window_flags());
+    setWindowFlags(on ? Qt::Window : platform::fixed_window_flags());
     if (on) {
         zoom_before_full_screen_ = zoom_;
         setMinimumSize(0, 0);

@@ -2,7 +2,7 @@
 
 #include "control_style.h"
 #include "fonts.h"
-#include "platform.h"
+#include "platform/platform.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -49,7 +49,7 @@ void show(QMessageBox::Icon icon, const QString& text, QWidget* parent, Zoom zoo
     box->setIconPixmap(zoomed_icon(icon, zoom, box->devicePixelRatioF()));
     for (QAbstractButton* button : box->buttons())
         button->setStyle(control_style());  // sized at the zoom
-    show_modal(box);
+    platform::show_modal(box);
 }
 
 }  // namespace

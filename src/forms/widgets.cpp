@@ -113,10 +113,10 @@ ComboBox::ComboBox(QWidget* parent, const QStringList& items, const QString& tex
     lineEdit()->setTextMargins(-1, 0, -1, 0);
     connect(this, &QComboBox::editTextChanged, this, [this] { fit_text(); });
     setEditText(text);
-    suit(pupil_input());
+    suit(platform::pupil_input());
 }
 
-void ComboBox::suit(PupilInput input)
+void ComboBox::suit(platform::PupilInput input)
 {
     if (input.finger)
         view()->setItemDelegate(new FingerSizedItems(view()->itemDelegate(), this));
@@ -130,7 +130,7 @@ bool ComboBox::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == lineEdit() && event->type() == QEvent::MouseButtonRelease) {
         showPopup();
-        show_no_keyboard_note();
+        platform::show_no_keyboard_note();
         return true;
     }
     return QComboBox::eventFilter(watched, event);

@@ -3,7 +3,7 @@
 
 #include "control_style.h"
 #include "placed.h"
-#include "platform.h"
+#include "platform/platform.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -65,7 +65,7 @@ public:
     // Suits the list to the pupil's device (made so from the platform's answer): for a finger,
     // entries at least kFingerHeight pixels tall; without a keyboard, a field that takes no
     // typing, shows no caret and opens the list when tapped, and a note that says why.
-    void suit(PupilInput input);
+    void suit(platform::PupilInput input);
     static constexpr int kFingerHeight = 44;  // CSS pixels: WCAG's size for a target
 
 protected:

@@ -1,6 +1,6 @@
 #include "start_view.h"
 
-#include "forms/app_info.h"
+#include "platform/app_info.h"
 #include "forms/error_report.h"
 #include "forms/layout_helpers.h"
 #include "forms/picture.h"
@@ -60,7 +60,7 @@ StartView::StartView() : Form(QStringLiteral("Tesselka(start)"), kWidth, kHeight
 
 void StartView::load()
 {
-    copyright->set_caption(forms::version_text() + QStringLiteral("  ") + forms::legal_copyright());
+    copyright->set_caption(platform::version_text() + QStringLiteral("  ") + platform::legal_copyright());
     slide_no = 0;
     Picture1->client().set_picture(forms::load_picture(picture_name(0)));
     describe_pages();

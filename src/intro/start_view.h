@@ -2,7 +2,7 @@
 // The intro window the program opens with: six captions and pictures shown one after another,
 // one per tick, telling the lesson's situation; "次へ" hands over to the simulation window.
 
-#include "forms/announcer.h"
+#include "access/announcer.h"
 #include "forms/control_array.h"
 #include "forms/form.h"
 #include "forms/label.h"
@@ -48,7 +48,7 @@ private:
     void describe_pages();
 
     std::function<void()> hand_over_;
-    forms::Announcer announcer_{this};  // says each caption as its page appears
+    access::Announcer announcer_{this};  // says each caption as its page appears
 };
 
 }  // namespace tesselka::intro

@@ -1,6 +1,6 @@
 #include "main_window.h"
 
-#include "forms/app_info.h"
+#include "platform/app_info.h"
 #include "forms/error_report.h"
 #include "forms/message_box.h"
 #include "forms/picture.h"
@@ -68,8 +68,8 @@ void MainWindow::connect_events()
 
 void MainWindow::load()
 {
-    version->set_caption(forms::version_text());
-    copyright->set_caption(forms::legal_copyright());
+    version->set_caption(platform::version_text());
+    copyright->set_caption(platform::legal_copyright());
     howa_table.fill();
     draw_chart_background();
     hide_circles();

@@ -5,7 +5,7 @@
 // the whole state on request. Each sentence replaces whatever is still unspoken, so the fast
 // speed builds no queue.
 
-#include "forms/announcer.h"
+#include "access/announcer.h"
 
 namespace tesselka::screen {
 class MainView;
@@ -33,7 +33,7 @@ private:
     QString temperature_text() const;
 
     screen::MainView& view_;
-    forms::Announcer announcer_;
+    access::Announcer announcer_;
     bool condensing_ = false;
     int cup_stage_ = 0;
 };

@@ -181,7 +181,7 @@ test("開始 at the fast speed cools the water to 15 °C as on Linux, told in th
     closest = Math.min(closest, differingPixels(p, mainBox, references.condensing, asOnLinux));
     return closest === 0;
   }, 20000, () => `15 °C as on Linux (closest: ${closest} pixels differ)`);
-  heard = await said(page);
+  heard = await saidAfter(page, "");
   await page.mouse.click(...at(mainBox, places.stop));
   // The tick that showed 15 °C said so (a later one may have come before the stop).
   assert.match(heard, /^1[0-5]℃/);
@@ -364,10 +364,14 @@ async function waitForListClosed(onPage, field) {
 
 // The live region's text now, and its next text different from `previous`.
 const said = onPage => onPage.$eval("#said", e => e.textContent);
+// The next sentence in the live region other than `previous`, read as it is put there: the page
+// empties the region for a moment before each sentence, so that a repeated one is read again.
 async function saidAfter(onPage, previous) {
-  await onPage.waitForFunction(p => { const t = document.getElementById("said").textContent;
-                                      return t && t !== p; }, { timeout: 5000 }, previous);
-  return said(onPage);
+  const sentence = await onPage.waitForFunction(p => {
+    const t = document.getElementById("said").textContent;
+    return t && t !== p ? t : false;
+  }, { timeout: 5000 }, previous);
+  return sentence.jsonValue();
 }
 
 // A part of a picture as a picture of its own.

@@ -1,18 +1,20 @@
 #include "accessibility.h"
 
-#include "container.h"
-#include "form.h"
-#include "frame.h"
-#include "label.h"
+#include "forms/container.h"
+#include "forms/form.h"
+#include "forms/frame.h"
+#include "forms/label.h"
 #include "part_accessible.h"
-#include "picture_box.h"
-#include "widgets.h"
+#include "forms/picture_box.h"
+#include "forms/widgets.h"
 
 #include <QAccessibleWidget>
 
 #include <algorithm>
 
-namespace tesselka::forms {
+namespace tesselka::access {
+
+using namespace forms;  // the toolkit whose controls are described here
 
 namespace {
 
@@ -167,15 +169,6 @@ QAccessibleInterface* factory(const QString&, QObject* object)
 
 }  // namespace
 
-std::vector<const Label*> Container::labels() const
-{
-    std::vector<const Label*> out;
-    for (const auto& control : controls_)
-        if (const auto* label = dynamic_cast<const Label*>(control.get()))
-            out.push_back(label);
-    return out;
-}
-
 void install_accessibility() { QAccessible::installFactory(factory); }
 
-}  // namespace tesselka::forms
+}  // namespace tesselka::access

@@ -1,9 +1,9 @@
 #include "announcer.h"
 
 #include "part_accessible.h"
-#include "platform.h"
+#include "platform/platform.h"
 
-namespace tesselka::forms {
+namespace tesselka::access {
 
 namespace {
 
@@ -56,7 +56,7 @@ void Announcer::say(const QString& text)
     iface->setText(QAccessible::Name, text);
     QAccessibleEvent shown(iface, QAccessible::ObjectShow);
     QAccessible::updateAccessibility(&shown);
-    say_in_page(text);
+    platform::say_in_page(text);
 }
 
-}  // namespace tesselka::forms
+}  // namespace tesselka::access

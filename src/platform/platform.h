@@ -1,16 +1,18 @@
 #pragma once
 // What differs between the systems the program runs on. A desktop build compiles
 // platform_desktop.cpp with platform_linux.cpp or platform_windows.cpp; the browser build
-// compiles platform_web.cpp. Nothing else asks which system it is on.
+// compiles platform_web.cpp. Nothing else asks which system it is on. This layer knows Qt
+// alone, not the windows' toolkit (forms/), which builds on it.
 
 #include <Qt>
 
 #include <functional>
 
 class QDialog;
+class QSize;
 class QString;
 
-namespace tesselka::forms {
+namespace tesselka::platform {
 
 // Settings that must be made before the application object exists.
 void prepare_platform();
@@ -32,10 +34,12 @@ void show_modal(QDialog* dialog, std::function<void()> after = {});
 // any more, its page says that the lesson has ended and offers to start again.
 void end_program(int status);
 
-// In the browser, the windows live in the page: they take the largest zoom step at which a
-// window of `width` x `height` twips (the largest one) fits it, centred, and follow the page when
-// it is resized. On a desktop the windows keep the zoom they were given.
-void follow_page(double width, double height);
+// In the browser, the windows live in the page: `fit` is called with the page's room now and
+// whenever it is resized or turned, to size the windows for it, and each window of fixed size
+// (minimum size equal to maximum) is then centred in the page, as it is whenever it shows. The
+// end of the last window ends the program. On a desktop the windows keep the zoom and place they
+// were given, and `fit` is never called.
+void follow_page(std::function<void(QSize room)> fit);
 
 // What the pupil points and types with. In the browser on a touch screen the pointer is a finger;
 // there the page can raise an on-screen keyboard only on some systems (Qt's browser input goes
@@ -56,4 +60,4 @@ void show_no_keyboard_note();
 // desktop the accessibility bridge carries the sentence, and this does nothing.
 void say_in_page(const QString& text);
 
-}  // namespace tesselka::forms
+}  // namespace tesselka::platform

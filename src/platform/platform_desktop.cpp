@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-namespace tesselka::forms {
+namespace tesselka::platform {
 
 Qt::WindowFlags fixed_window_flags()
 {
@@ -25,7 +25,7 @@ void end_program(int status)
     std::exit(status);
 }
 
-void follow_page(double, double) {}
+void follow_page(std::function<void(QSize)>) {}
 
 PupilInput pupil_input()
 {
@@ -36,4 +36,4 @@ void show_no_keyboard_note() {}
 
 void say_in_page(const QString&) {}
 
-}  // namespace tesselka::forms
+}  // namespace tesselka::platform

@@ -5,7 +5,7 @@
 
 #include <cstring>
 
-namespace tesselka::forms {
+namespace tesselka::platform {
 namespace {
 
 // The value of Qt's option `-name` (or `--name`) on the command line; empty when not given.
@@ -45,4 +45,4 @@ bool display_exists(int argc, char** argv)
     return false;
 }
 
-}  // namespace tesselka::forms
+}  // namespace tesselka::platform

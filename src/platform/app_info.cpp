@@ -2,7 +2,7 @@
 
 #include "tesselka_version.h"
 
-namespace tesselka::forms {
+namespace tesselka::platform {
 
 QString version_text()
 {
@@ -14,4 +14,4 @@ QString version_text()
 
 QString legal_copyright() { return QStringLiteral(TESSELKA_COPYRIGHT); }
 
-}  // namespace tesselka::forms
+}  // namespace tesselka::platform

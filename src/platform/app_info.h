@@ -3,10 +3,10 @@
 
 #include <QString>
 
-namespace tesselka::forms {
+namespace tesselka::platform {
 
 // "ver." and the three numbers: "ver.1.0.1".
 QString version_text();
 QString legal_copyright();
 
-}  // namespace tesselka::forms
+}  // namespace tesselka::platform

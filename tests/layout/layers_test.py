@@ -1,11 +1,14 @@
 #!/usr/bin/env python3
-"""Fails when the sources include each other in a loop. A file's header and source are one unit
-(form.h with form.cpp): a unit depends on each unit whose header it includes."""
+"""Fails when the sources include each other in a loop, or a folder of src/ includes one above it.
+A file's header and source are one unit (form.h with form.cpp): a unit depends on each unit whose
+header it includes."""
 import pathlib
 import re
 import sys
 
 root = pathlib.Path(sys.argv[1]).resolve()
+# The folders from the top down: each may include those below it, never one above.
+LAYERS = ["app", "run", "screen", "intro", "access", "forms", "platform", "model"]
 units = {}
 for path in sorted(root.rglob("*")):
     if path.suffix in (".h", ".cpp"):
@@ -39,5 +42,18 @@ for unit in units:
         visit(unit, [unit])
 for loop in loops:
     print("include loop:", " -> ".join(str(u.relative_to(root)) for u in loop))
-print(f"{len(units)} units, {len(loops)} loops")
-sys.exit(1 if loops else 0)
+
+def layer(unit):
+    folder = unit.relative_to(root).parts[0]
+    return LAYERS.index(folder) if folder in LAYERS else None
+
+upward = [(unit, need) for unit, needs in units.items() for need in needs
+          if layer(unit) is not None and layer(need) is not None and layer(need) < layer(unit)]
+for unit, need in sorted(upward):
+    print("includes a layer above it:", unit.relative_to(root), "->", need.relative_to(root))
+unplaced = sorted({u.relative_to(root).parts[0] for u in units if len(u.relative_to(root).parts) > 1
+                   and layer(u) is None})
+for folder in unplaced:
+    print("a folder in no layer:", folder)
+print(f"{len(units)} units, {len(loops)} loops, {len(upward)} upward includes")
+sys.exit(1 if loops or upward or unplaced else 0)

@@ -1,8 +1,5 @@
 #include "platform.h"
 
-#include "form.h"
-#include "zoom.h"
-
 #include <QApplication>
 #include <QDialog>
 #include <QScreen>
@@ -11,7 +8,7 @@
 
 #include <emscripten.h>
 
-namespace tesselka::forms {
+namespace tesselka::platform {
 namespace {
 
 // The page's own function (index.html) that puts its closing page in place of the program.
@@ -36,18 +33,18 @@ EM_JS(void, page_say, (const char* text), {
         tesselkaSay(UTF8ToString(text));
 });
 
-// The browser's platform shows every window full screen; ours keep their size, centred in the
-// page, unless the pupil has asked for full screen (F11). Message boxes place themselves.
+// The browser's platform shows every window full screen; a window of fixed size keeps its size,
+// centred in the page. One that may be resized is in the pupil's full screen (F11); a dialog
+// places itself.
 void centre(QWidget* window)
 {
-    auto* form = dynamic_cast<Form*>(window);
     const QScreen* page = QGuiApplication::primaryScreen();
-    if (!form || form->full_screen() || !page)
+    if (!page || window->minimumSize() != window->maximumSize() || qobject_cast<QDialog*>(window))
         return;
-    form->setWindowState(form->windowState() & ~Qt::WindowFullScreen);
+    window->setWindowState(window->windowState() & ~Qt::WindowFullScreen);
     // Its fixed size: the window's own may still be the page's until it is laid out again.
-    const QSize margin = (page->availableGeometry().size() - form->minimumSize()) / 2;
-    form->move(page->availableGeometry().topLeft() + QPoint(margin.width(), margin.height()));
+    const QSize margin = (page->availableGeometry().size() - window->minimumSize()) / 2;
+    window->move(page->availableGeometry().topLeft() + QPoint(margin.width(), margin.height()));
 }
 
 // Each window is centred once it shows: a place given before that is not kept.
@@ -63,13 +60,12 @@ public:
     }
 };
 
-void fit_page(double width, double height)
+void fit_page(const std::function<void(QSize)>& fit)
 {
     const QScreen* page = QGuiApplication::primaryScreen();
     if (!page)
         return;
-    // The page is the windows' frame: they have none of their own.
-    zoom_windows(Zoom::largest_fitting_step(width, height, QSize(0, 0), page->availableGeometry().size()));
+    fit(page->availableGeometry().size());
     for (QWidget* window : QApplication::topLevelWidgets())
         if (window->isVisible())
             centre(window);
@@ -110,14 +106,13 @@ void end_program(int status)
     show_closing_page(status);
 }
 
-void follow_page(double width, double height)
+void follow_page(std::function<void(QSize)> fit)
 {
     page_mark("tesselka: intro made");
-    fit_page(width, height);
+    fit_page(fit);
     qApp->installEventFilter(new Centring(qApp));
     if (QScreen* page = QGuiApplication::primaryScreen())
-        QObject::connect(page, &QScreen::availableGeometryChanged, page,
-                         [width, height] { fit_page(width, height); });
+        QObject::connect(page, &QScreen::availableGeometryChanged, page, [fit] { fit_page(fit); });
     // The last window closes when the pupil presses 終わり; not while the intro hands over to
     // the simulation window, when the program is told not to end.
     QObject::connect(qApp, &QGuiApplication::lastWindowClosed, qApp, [] {
@@ -147,4 +142,4 @@ bool display_exists(int, char**)
     return true;
 }
 
-}  // namespace tesselka::forms
+}  // namespace tesselka::platform

@@ -6,7 +6,7 @@
 #include <QPointer>
 #include <QWidget>
 
-namespace tesselka::forms {
+namespace tesselka::access {
 
 class PartAccessible : public QAccessibleInterface {
 public:
@@ -33,4 +33,4 @@ private:
     QPointer<QWidget> owner_;
 };
 
-}  // namespace tesselka::forms
+}  // namespace tesselka::access

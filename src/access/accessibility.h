@@ -3,9 +3,9 @@
 // containers (windows, frames, picture boxes) report their visible labels as static-text
 // children of their own, with the label's caption as the name and its box as the place.
 
-namespace tesselka::forms {
+namespace tesselka::access {
 
 // Makes the containers report their labels; called once at start-up.
 void install_accessibility();
 
-}  // namespace tesselka::forms
+}  // namespace tesselka::access

@@ -7,7 +7,7 @@
 
 #include <cstdio>
 
-namespace tesselka::forms {
+namespace tesselka::platform {
 namespace {
 
 // The program belongs to the Windows subsystem, so that no console opens beside it. Started from
@@ -46,4 +46,4 @@ bool display_exists(int, char**)
     return true;
 }
 
-}  // namespace tesselka::forms
+}  // namespace tesselka::platform

@@ -10,7 +10,7 @@
 
 class QWidget;
 
-namespace tesselka::forms {
+namespace tesselka::access {
 
 class Announcer {
 public:
@@ -25,4 +25,4 @@ private:
     QAccessible::Id id_;
 };
 
-}  // namespace tesselka::forms
+}  // namespace tesselka::access
