@@ -3,6 +3,7 @@
 // the run goes on once the file is back.
 
 #include "broken_pictures.h"
+#include "support/copied_program.h"
 #include "support/process.h"
 
 #include "forms/error_report.h"
@@ -25,7 +26,7 @@ namespace {
 
 using testing::PictureFault;
 
-QString name(int i) { return QStringLiteral("%1.jpg").arg(i); }
+using testing::picture_name;
 
 long peak_rss_kb()
 {
@@ -72,10 +73,10 @@ protected:
     {
         ASSERT_TRUE(work_.isValid());
         for (int i = 0; i < 6; ++i) {
-            QFile source(forms::find_picture(name(i)));
-            ASSERT_TRUE(source.open(QIODevice::ReadOnly)) << name(i).toStdString();
+            QFile source(forms::find_picture(picture_name(i)));
+            ASSERT_TRUE(source.open(QIODevice::ReadOnly)) << picture_name(i).toStdString();
             good_[i] = source.readAll();
-            ASSERT_TRUE(testing::write_file(work_.filePath(name(i)), good_[i]));
+            ASSERT_TRUE(testing::write_file(work_.filePath(picture_name(i)), good_[i]));
         }
         // Only the test's folder is looked in, so nothing can stand in for a broken file.
         old_cwd_ = QDir::currentPath();
@@ -120,7 +121,7 @@ private:
 TEST_P(PictureBreaksDuringRun, TheRedrawReportsItAndTheRunGoesOn)
 {
     const PictureFault& fault = GetParam();
-    const QString path = work_.filePath(name(2));
+    const QString path = work_.filePath(picture_name(2));
     ASSERT_TRUE(fault.apply(path, good_[2]));
 
     // 30 degrees, 60 %, from 30 degrees: the water passes the picture-2 stage near 17 degrees.
@@ -136,7 +137,7 @@ TEST_P(PictureBreaksDuringRun, TheRedrawReportsItAndTheRunGoesOn)
     const QString report = reports_[0];
     EXPECT_TRUE(report.contains(fault.not_found ? QStringLiteral("53") : QStringLiteral("481")))
         << report.toStdString();
-    EXPECT_TRUE(report.contains(name(2))) << report.toStdString();
+    EXPECT_TRUE(report.contains(picture_name(2))) << report.toStdString();
 
     // The redraw ended at the picture: the model and the thermometer moved on to 19 degrees,
     // the first with more than 2 g condensed (1824 - 1620), the cup did not.

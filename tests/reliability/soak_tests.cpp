@@ -7,6 +7,7 @@
 
 #include "../reference_tables.h"
 #include "reference_number.h"
+#include "support/copied_program.h"
 
 #include "forms/error_report.h"
 #include "forms/picture.h"
@@ -77,7 +78,7 @@ protected:
         // Closing the window must not end the test's application.
         QGuiApplication::setQuitOnLastWindowClosed(false);
         for (int i = 0; i < 6; ++i) {
-            const QString name = QStringLiteral("%1.jpg").arg(i);
+            const QString name = tesselka::testing::picture_name(i);
             pictures_[i] = QImage(forms::find_picture(name));
             ASSERT_FALSE(pictures_[i].isNull()) << name.toStdString();
         }

@@ -3,11 +3,11 @@
 // gives each run a fresh Wine prefix.
 
 #include "support/pictures.h"
+#include "support/process.h"
 
 #include <QDir>
 #include <QDirIterator>
 #include <QImage>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
@@ -30,21 +30,14 @@ struct Result {
 Result run(const QString& program, const QStringList& arguments, const QString& folder = {},
            const QStringList& environment = {}, int timeout_ms = 120000)
 {
-    QProcess p;
-    p.setProcessChannelMode(QProcess::MergedChannels);
-    if (!folder.isEmpty())
-        p.setWorkingDirectory(folder);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const QString& setting : environment)
         env.insert(setting.section('=', 0, 0), setting.section('=', 1));
-    p.setProcessEnvironment(env);
-    p.start(program, arguments);
-    if (!p.waitForFinished(timeout_ms)) {
-        p.kill();
-        p.waitForFinished();
+    const tesselka::testing::Outcome o = tesselka::testing::run(
+        QStringList{program} + arguments, folder.isEmpty() ? QDir::currentPath() : folder, env, timeout_ms);
+    if (!o.finished)
         return {-1, QStringLiteral("timed out")};
-    }
-    return {p.exitCode(), QString::fromLocal8Bit(p.readAll())};
+    return {o.exit_code, o.output + o.error_output};
 }
 
 Result wine(const QStringList& arguments, const QString& folder = {},
@@ -115,13 +108,10 @@ TEST(WindowsBuild, TheUnpackedZipLoadsItsOwnDllsAndHoldsNoOther)
     // picture check reads the other five), says which file is missing and ends with status 2
     // once its message is closed.
     QFile::remove(program + QStringLiteral("/3.jpg"));
-    QProcess p;
-    p.setProcessChannelMode(QProcess::MergedChannels);
-    p.setWorkingDirectory(drive_c());
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("WINEDEBUG"), QStringLiteral("+loaddll"));
-    p.setProcessEnvironment(env);
-    p.start(qEnvironmentVariable("TESSELKA_E2E_WINE"), {program + QStringLiteral("/tesselka.exe")});
+    tesselka::testing::Process p({qEnvironmentVariable("TESSELKA_E2E_WINE"), program + QStringLiteral("/tesselka.exe")},
+                                 drive_c(), env);
     QString message;
     for (int i = 0; i < 300 && message.isEmpty(); ++i) {
         QThread::msleep(100);
@@ -129,8 +119,9 @@ TEST(WindowsBuild, TheUnpackedZipLoadsItsOwnDllsAndHoldsNoOther)
     }
     ASSERT_FALSE(message.isEmpty()) << "no message";
     run(QStringLiteral("xdotool"), {"key", "--window", message.section('\n', 0, 0), "Return"});
-    ASSERT_TRUE(p.waitForFinished(30000));
-    const Result r{p.exitCode(), QString::fromLocal8Bit(p.readAll())};
+    const tesselka::testing::Outcome& o = p.wait(30000);
+    ASSERT_TRUE(o.finished);
+    const Result r{o.exit_code, o.output + o.error_output};
     EXPECT_EQ(r.status, 2);
     EXPECT_TRUE(r.output.contains(QStringLiteral("3.jpg（見つかりません）"))) << r.output.toStdString();
     QSet<QString> loaded;
