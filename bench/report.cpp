@@ -204,12 +204,14 @@ std::string verdict(bool met, const std::string& goal)
 
 void section(const std::string& title) { g_rows.push_back({"**" + title + "**", "", "", "", "", ""}); }
 
-// A row beside the bare program, with an optional goal on the ratio.
+// A row beside the bare program, with an optional goal on the ratio (0: none).
 void compare(const std::string& what, double ours, double bare, const char* unit,
-             const std::string& how, bool ratio_goal = false)
+             const std::string& how, double ratio_goal = 0)
 {
     g_rows.push_back({what, fmt(ours, unit), fmt(bare, unit), ratio(ours, bare),
-                      ratio_goal ? verdict(ours > 0 && bare > 0 && ours <= 1.5 * bare, "≤ 1.5 x") : "",
+                      ratio_goal > 0 ? verdict(ours > 0 && bare > 0 && ours <= ratio_goal * bare,
+                                               "≤ " + fmt(ratio_goal, "x", 1))
+                                     : "",
                       how});
 }
 
@@ -242,7 +244,10 @@ void startup_rows(const std::string& platform, int runs)
     section((platform == "xcb" ? "Start-up under Xvfb (xcb)" : "Start-up, offscreen") +
             std::string(" (median of ") + std::to_string(runs) + " runs, interleaved)");
     compare("process start → intro window's first paint", span(o, "", "first_painted"),
-            span(b, "", "first_painted"), "ms", "spawn → paint done and event loop back; bare: one QLabel", true);
+            span(b, "", "first_painted"), "ms", "spawn → paint done and event loop back; bare: one QLabel",
+            // What a pupil sees is the X window; offscreen, the bare program's start is so short
+            // that the fixed costs weigh more.
+            platform == "xcb" ? 1.2 : 1.5);
     compare("… start → QApplication made", span(o, "", "app"), span(b, "", "app"), "ms",
             "exec, dynamic linking, static initialisers");
     compare("… QApplication → window shown", span(o, "app", "first_shown"), span(b, "app", "first_shown"),
@@ -362,9 +367,9 @@ void memory_rows(const std::vector<Run>& o, const std::vector<Run>& b, int runs,
     };
     section("Memory, offscreen (median of " + std::to_string(runs) + " runs)");
     compare("peak resident (VmHWM) after load", mem(o, "loaded"), mem(b, "loaded"), "MiB",
-            "at the simulation window's first paint; bare: second window painted", true);
+            "at the simulation window's first paint; bare: second window painted", 1.5);
     compare("peak resident after " + std::to_string(ticks) + " ticks", mem(o, "ticks"), mem(b, "ticks"),
-            "MiB", "each tick Timer1->fire() and its repaint", true);
+            "MiB", "each tick Timer1->fire() and its repaint", 1.5);
     const auto growth = [](const std::vector<Run>& r) {
         return median_of(r, [](const Run& x) -> std::optional<double> {
             if (!x.mem.count("ticks_200") || !x.mem.count("ticks"))

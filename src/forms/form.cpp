@@ -98,7 +98,7 @@ void Form::set_zoom(Zoom zoom)
 {
     if (full_screen_)
         zoom_before_full_screen_ = zoom;
-    else
+    else if (zoom != zoom_)
         lay_out(zoom);
 }
 
