@@ -1,5 +1,5 @@
 // The check of typed input against a separate reading of the same rules
-// (tests/reliability/reference_number.h). For every text, in each of the three lists: no crash,
+// (tests/support/reference_number.h). For every text, in each of the three lists: no crash,
 // accepted exactly when the text is a number in the list's range, and then as the number typed,
 // never as a negative zero.
 

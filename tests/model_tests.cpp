@@ -3,7 +3,7 @@
 #include "model/air.h"
 #include "model/howa_table.h"
 #include "model/runtime_error.h"
-#include "reference_tables.h"
+#include "support/reference_tables.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // What a pupil who cannot see the screen hears: the sentences the windows announce, as the
 // accessibility events that carry them to a screen reader, and the message box for bad input.
 
-#include "window_fixture.h"
+#include "support/window_fixture.h"
 
 #include "intro/start_view.h"
 

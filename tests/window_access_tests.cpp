@@ -1,6 +1,6 @@
 // The windows from the keyboard alone, and as a screen reader sees them.
 
-#include "window_fixture.h"
+#include "support/window_fixture.h"
 
 #include "app/application.h"
 #include "intro/start_view.h"

@@ -6,7 +6,7 @@
 //
 // After a text changes, write the list anew with TESSELKA_WRITE_CHARACTERS=1 in the environment.
 
-#include "window_fixture.h"
+#include "support/window_fixture.h"
 
 #include "app/picture_check.h"
 #include "intro/start_view.h"

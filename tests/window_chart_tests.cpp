@@ -1,6 +1,6 @@
 // What the load draws once: the saturation curve, the one-degree ticks and the scale labels.
 
-#include "window_fixture.h"
+#include "support/window_fixture.h"
 
 using namespace tesselka;
 using tesselka::testing::WindowTest;

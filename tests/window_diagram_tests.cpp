@@ -1,6 +1,6 @@
 // The air diagram's circles and the cup picture.
 
-#include "window_fixture.h"
+#include "support/window_fixture.h"
 
 #include "forms/picture.h"
 #include "model/cup.h"

@@ -1,6 +1,6 @@
 // The intro window: its layout, its page timeline and the hand-over to the simulation window.
 
-#include "window_fixture.h"
+#include "support/window_fixture.h"
 
 #include "app/application.h"
 #include "platform/app_info.h"

@@ -1,6 +1,6 @@
 // The simulation window as laid out: size, geometry, captions, stacking and tab order.
 
-#include "window_fixture.h"
+#include "support/window_fixture.h"
 
 
 using namespace tesselka;

@@ -1,7 +1,7 @@
 // Every value the input check accepts and writes back shows whole in the narrow lists, at the
 // screen's own density (also run at 1.5 and 2 times).
 
-#include "window_fixture.h"
+#include "support/window_fixture.h"
 
 #include <QLineEdit>
 #include <QPainter>

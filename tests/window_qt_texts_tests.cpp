@@ -1,6 +1,6 @@
 // Qt's own texts in the windows are Japanese, whatever the locale the tests run in.
 
-#include "window_fixture.h"
+#include "support/window_fixture.h"
 
 #include "app/qt_texts.h"
 

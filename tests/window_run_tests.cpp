@@ -1,8 +1,8 @@
 // The run controller: the load, the state table of the buttons, lists, speeds and ticks, and the
 // check of typed input.
 
-#include "reference_tables.h"
-#include "window_fixture.h"
+#include "support/reference_tables.h"
+#include "support/window_fixture.h"
 
 #include "platform/app_info.h"
 

@@ -1,7 +1,7 @@
 // The redraw: the thermometer, the three bars with their brackets and labels, and the bar-label
 // check box, against hand-checked positions in twips.
 
-#include "window_fixture.h"
+#include "support/window_fixture.h"
 
 using namespace tesselka;
 using tesselka::testing::WindowTest;

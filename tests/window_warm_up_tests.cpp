@@ -1,7 +1,7 @@
 // The warm-up while the intro shows: it prepares every font and character the simulation window
 // draws, at the zoom it is drawn at, and it makes no window and holds nothing up when the intro goes.
 
-#include "window_fixture.h"
+#include "support/window_fixture.h"
 
 #include "app/warm_up.h"
 #include "forms/fonts.h"

@@ -2,7 +2,7 @@
 // has it, times the zoom, within a pixel; lines 1 pixel wide as laid out are equally thick at
 // each zoom; the keys, the wheel and full screen change the zoom.
 
-#include "window_fixture.h"
+#include "support/window_fixture.h"
 
 #include "forms/message_box.h"
 #include "forms/twips.h"

@@ -1,7 +1,7 @@
 // End-to-end: the real program in a real X window, driven from outside as a pupil would drive
 // it, checked by screenshots. Positions are the windows' laid-out pixels at 96 dpi.
 
-#include "desktop.h"
+#include "support/desktop.h"
 #include "program.h"
 
 #include <QElapsedTimer>

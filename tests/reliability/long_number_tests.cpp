@@ -1,7 +1,7 @@
 // Typed numbers longer or finer than a double holds, which the fuzz target's short runs seldom
-// reach: the input check must agree with the separate reading in reference_number.h.
+// reach: the input check must agree with the separate reading in support/reference_number.h.
 
-#include "reference_number.h"
+#include "support/reference_number.h"
 
 #include "model/input_check.h"
 

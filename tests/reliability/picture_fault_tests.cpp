@@ -2,7 +2,7 @@
 // ends in the uncaught-error report with the file's name, the window keeps what it showed, and
 // the run goes on once the file is back.
 
-#include "broken_pictures.h"
+#include "support/broken_pictures.h"
 #include "support/copied_program.h"
 #include "support/process.h"
 

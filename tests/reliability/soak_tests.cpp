@@ -5,8 +5,8 @@
 // TESSELKA_SOAK_SEED and TESSELKA_SOAK_EVENTS choose the stream; a failure names the seed, the
 // event's index and the events before it, so that the same run can be repeated.
 
-#include "../reference_tables.h"
-#include "reference_number.h"
+#include "support/reference_tables.h"
+#include "support/reference_number.h"
 #include "support/copied_program.h"
 
 #include "forms/error_report.h"

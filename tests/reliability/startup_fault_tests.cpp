@@ -2,7 +2,7 @@
 // the start-up message and exit status 2, with no hang and bounded memory; during the intro a
 // picture that goes or breaks ends the program through the error report (status 1).
 
-#include "broken_pictures.h"
+#include "support/broken_pictures.h"
 #include "support/copied_program.h"
 #include "support/process.h"
 #include "support/x_window.h"

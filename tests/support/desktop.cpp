@@ -1,4 +1,4 @@
-#include "desktop.h"
+#include "support/desktop.h"
 
 #include <QElapsedTimer>
 #include <QGuiApplication>
