@@ -37,7 +37,7 @@ package=(dpkg-dev file)
 test=(
   googletest libgtest-dev
   xvfb xauth xdotool openbox wmctrl desktop-file-utils fonts-noto-cjk fonts-dejavu-core
-  strace clang libclang-rt-14-dev openssl
+  strace clang libclang-rt-14-dev openssl python3
   lintian appstream
   at-spi2-core dbus-daemon orca
 )

@@ -3,11 +3,11 @@
 # laid out and at 200 %.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-out="$(pwd)/${1:-docs}"
+out="${1:-docs}"
+[[ "$out" = /* ]] || out="$(pwd)/$out"
 scripts/install-deps.sh run
-# The release build without the tests, so that nothing but building is installed.
-cmake --preset release >/dev/null
-cmake --build build-release -j2 --target tesselka_render
-cd build-release
+# Without the tests, whose tools rendering does not need (as scripts/run.sh builds).
+scripts/build.sh -DTESSELKA_TESTS=OFF
+cd build
 QT_QPA_PLATFORM=offscreen ./tesselka_render "$out"
 QT_QPA_PLATFORM=offscreen ./tesselka_render "$out" --zoom 200

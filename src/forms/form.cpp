@@ -4,7 +4,6 @@
 #include "placed.h"
 #include "platform/platform.h"
 #include "system_colors.h"
-#include "twips.h"
 
 #include <QApplication>
 #include <QBackingStore>
@@ -14,7 +13,6 @@
 #include <QShortcut>
 
 #include <algorithm>
-#include <cmath>
 #include <functional>
 
 namespace tesselka::forms {
@@ -28,24 +26,16 @@ Form::Form(const QString& caption, double client_width, double client_height)
     add_zoom_keys();
 }
 
-namespace {
-
-// Twips as whole pixels of the screen at a zoom.
-int pixels_at(double twips, double factor)
-{
-    return static_cast<int>(std::floor(twips * screen_pixels_per_twip() * factor + 0.5));
-}
-
-}  // namespace
-
 QSize Form::client_size(Zoom zoom) const
 {
-    return {pixels_at(client_width_, zoom.factor()), pixels_at(client_height_, zoom.factor())};
+    return {zoom.window_pixels(client_width_), zoom.window_pixels(client_height_)};
 }
 
 double Form::zoom_to_fill(double width, double height, QSize room)
 {
-    return std::min(double(room.width()) / pixels_at(width, 1), double(room.height()) / pixels_at(height, 1));
+    const Zoom laid_out;
+    return std::min(double(room.width()) / laid_out.window_pixels(width),
+                    double(room.height()) / laid_out.window_pixels(height));
 }
 
 QRect Form::client_rect() const { return QRect(origin_, client_size(zoom_)); }

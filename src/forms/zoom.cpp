@@ -35,6 +35,11 @@ QRect Zoom::to_pixels(double left, double top, double width, double height) cons
     return QRect(QPoint(x0, y0), QPoint(to_pixels(left + width) - 1, to_pixels(top + height) - 1));
 }
 
+int Zoom::window_pixels(double twips) const
+{
+    return static_cast<int>(std::floor(twips * screen_pixels_per_twip() * factor_ + 0.5));
+}
+
 int Zoom::scaled(int pixels) const
 {
     return static_cast<int>(std::lround(pixels * factor_));
@@ -65,10 +70,8 @@ Zoom Zoom::largest_fitting_step(double width, double height, QSize frame, QSize 
 {
     double fit = kSteps.front();
     for (double step : kSteps) {
-        // Each edge rounded at that step, as the window will be.
-        const QSize client(static_cast<int>(std::floor(width * screen_pixels_per_twip() * step + 0.5)),
-                           static_cast<int>(std::floor(height * screen_pixels_per_twip() * step + 0.5)));
-        const QSize window = client + frame;
+        const Zoom zoom(step);
+        const QSize window = QSize(zoom.window_pixels(width), zoom.window_pixels(height)) + frame;
         if (window.width() <= room.width() && window.height() <= room.height())
             fit = step;
     }

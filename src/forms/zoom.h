@@ -35,6 +35,9 @@ public:
     // positive.
     QRect to_pixels(double left, double top, double width, double height) const;
 
+    // The size of a window's client area of `twips`, rounded as a whole, at this zoom.
+    int window_pixels(double twips) const;
+
     // A length given in pixels as laid out (a margin, a border), at this zoom.
     int scaled(int pixels) const;
     // A font given as laid out, at this zoom: drawn larger, never blown up as a picture.
