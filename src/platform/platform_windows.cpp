@@ -40,10 +40,4 @@ void prepare_platform()
         qputenv("QT_QPA_PLATFORM", "windows:fontengine=freetype");
 }
 
-// Windows and the browser always have their screen.
-bool display_exists(int, char**)
-{
-    return true;
-}
-
 }  // namespace tesselka::platform

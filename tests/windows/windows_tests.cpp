@@ -2,6 +2,7 @@
 // windows against the Linux one, and the installer in silent mode. Run by with_wine.sh, which
 // gives each run a fresh Wine prefix.
 
+#include "support/desktop.h"
 #include "support/pictures.h"
 #include "support/process.h"
 
@@ -11,7 +12,6 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -112,13 +112,10 @@ TEST(WindowsBuild, TheUnpackedZipLoadsItsOwnDllsAndHoldsNoOther)
     env.insert(QStringLiteral("WINEDEBUG"), QStringLiteral("+loaddll"));
     tesselka::testing::Process p({qEnvironmentVariable("TESSELKA_E2E_WINE"), program + QStringLiteral("/tesselka.exe")},
                                  drive_c(), env);
-    QString message;
-    for (int i = 0; i < 300 && message.isEmpty(); ++i) {
-        QThread::msleep(100);
-        message = run(QStringLiteral("xdotool"), {"search", "--onlyvisible", "--name", "^Tesselka$"}).output.trimmed();
-    }
-    ASSERT_FALSE(message.isEmpty()) << "no message";
-    run(QStringLiteral("xdotool"), {"key", "--window", message.section('\n', 0, 0), "Return"});
+    tesselka::e2e::Desktop::start_window_manager();
+    const auto message = tesselka::e2e::Desktop::find(QStringLiteral("Tesselka"), 30000);
+    ASSERT_TRUE(message) << "no message";
+    tesselka::e2e::Desktop::key(*message, QStringLiteral("Return"));
     const tesselka::testing::Outcome& o = p.wait(30000);
     ASSERT_TRUE(o.finished);
     const Result r{o.exit_code, o.output + o.error_output};
