@@ -79,7 +79,7 @@ TEST_F(WarmUpTest, PreparesEveryFontAndCharacterTheSimulationWindowDrawsAtItsZoo
 // Runs the event loop until nothing is left for it to do, as between a pupil's clicks.
 void run_idle()
 {
-    for (int i = 0; i < 200; ++i)
+    for (int i = 0; i < 2000; ++i)  // more often than the warm-up has steps
         QCoreApplication::processEvents();
 }
 

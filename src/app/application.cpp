@@ -172,7 +172,8 @@ void set_up(QApplication& application, const QString& font_file)
     access::install_accessibility();
     install_qt_texts(application);
     forms::set_data_folders(data_folders());
-    QApplication::setWindowIcon(globe_icon());
+    if (platform::shows_window_icons())  // decoding the icon's three sizes takes a while
+        QApplication::setWindowIcon(globe_icon());
 }
 
 run::MainWindow* make_main_window(forms::Zoom zoom)
@@ -235,7 +236,9 @@ int run(int argc, char** argv)
     if (const std::optional<int> status = answered(options, error))
         return *status;
 
-    if (const QStringList problems = picture_problems(); !problems.isEmpty()) {
+    // Pictures built into the program were checked with it; a file beside it may be anything.
+    if (const QStringList problems = platform::pictures_built_in() ? QStringList() : picture_problems();
+        !problems.isEmpty()) {
         const QString message = picture_problem_message(problems);
         std::fprintf(stderr, "tesselka: %s\n", message.toUtf8().constData());
         if (forms::can_show_dialogs()) {

@@ -1,10 +1,12 @@
 #include "warm_up.h"
 
 #include "forms/fonts.h"
+#include "platform/platform.h"
 
 #include <QEvent>
 #include <QImage>
 #include <QPainter>
+#include <QPointer>
 #include <QTextLayout>
 #include <QTimer>
 #include <QWidget>
@@ -15,15 +17,18 @@ namespace {
 
 // A glyph is kept once for each quarter pixel it may start at.
 constexpr qreal kOffsets[] = {0, 0.25, 0.5, 0.75};
+// Characters drawn in one step: few enough that a step stays short where glyphs are drawn slowly
+// (the browser), and a pupil's tap or a frame of the page need not wait long for it.
+constexpr qsizetype kSlice = 24;
 
 // Draws the characters in one font at one offset, as a label draws its caption: laid out with
 // the image as its device, so that the font resolves for the screen's density.
-void draw_once(const QFont& font, qreal offset, qreal ratio)
+void draw_once(const QString& characters, const QFont& font, qreal offset, qreal ratio)
 {
     QImage image(QSize(16, 16) * ratio, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(ratio);
     QPainter painter(&image);
-    QTextLayout layout(WarmUp::characters(), font, &image);
+    QTextLayout layout(characters, font, &image);
     layout.beginLayout();
     layout.createLine().setLineWidth(1e6);  // one line: every glyph is drawn, clipped or not
     layout.endLayout();
@@ -33,7 +38,8 @@ void draw_once(const QFont& font, qreal offset, qreal ratio)
 }  // namespace
 
 WarmUp::WarmUp(QWidget& intro, double zoom, std::function<void()> last)
-    : QObject(&intro), intro_(intro), fonts_(fonts(zoom)), last_(std::move(last))
+    : QObject(&intro), intro_(intro), fonts_(fonts(zoom)), characters_(characters()),
+      last_(std::move(last))
 {
     intro.installEventFilter(this);
 }
@@ -42,25 +48,32 @@ bool WarmUp::eventFilter(QObject* object, QEvent* event)
 {
     if (object == &intro_ && event->type() == QEvent::Paint) {
         intro_.removeEventFilter(this);
-        // A zero timer: runs once this paint and its flush are over, and only when no input or
-        // paint is waiting.
-        QTimer::singleShot(0, this, &WarmUp::step);
+        // A zero timer once the paint shows: runs only when no input or paint is waiting.
+        platform::after_painted([self = QPointer<WarmUp>(this)] {
+            if (self)
+                QTimer::singleShot(0, self, &WarmUp::step);
+        });
     }
     return false;
 }
 
+std::size_t WarmUp::slices() const
+{
+    return std::size_t((characters_.size() + kSlice - 1) / kSlice);
+}
+
 std::size_t WarmUp::steps() const
 {
-    return fonts_.size() * std::size(kOffsets) + 1;
+    return fonts_.size() * std::size(kOffsets) * slices() + 1;
 }
 
 void WarmUp::step()
 {
     if (!intro_.isVisible() || finished())
         return;
-    if (done_ < fonts_.size() * std::size(kOffsets))
-        draw_once(fonts_[done_ / std::size(kOffsets)], kOffsets[done_ % std::size(kOffsets)],
-                  intro_.devicePixelRatioF());
+    if (const std::size_t drawing = slices() * std::size(kOffsets); done_ < fonts_.size() * drawing)
+        draw_once(characters_.mid(qsizetype(done_ % slices()) * kSlice, kSlice), fonts_[done_ / drawing],
+                  kOffsets[done_ / slices() % std::size(kOffsets)], intro_.devicePixelRatioF());
     else if (last_)
         last_();
     ++done_;

@@ -37,11 +37,13 @@ protected:
     bool eventFilter(QObject* object, QEvent* event) override;
 
 private:
+    std::size_t slices() const;
     std::size_t steps() const;
     void step();
 
     QWidget& intro_;
     std::vector<QFont> fonts_;
+    QString characters_;
     std::size_t done_ = 0;
     std::function<void()> last_;
     std::function<void()> on_finished_;

@@ -1,7 +1,7 @@
 #pragma once
 // What differs between the systems the program runs on. A desktop build compiles
 // platform_desktop.cpp with platform_linux.cpp or platform_windows.cpp; the browser build
-// compiles platform_web.cpp. Nothing else asks which system it is on. This layer knows Qt
+// compiles platform_web.cpp. Windows and the browser share display_always.cpp. Nothing else asks which system it is on. This layer knows Qt
 // alone, not the windows' toolkit (forms/), which builds on it.
 
 #include <Qt>
@@ -21,6 +21,15 @@ void prepare_platform();
 // line is still answered, and a GUI application would end in Qt's abort.
 bool display_exists(int argc, char** argv);
 
+// Whether the cup's pictures are built into the program, as in the browser, rather than files
+// beside it that a teacher may have changed or lost. Built-in pictures are tested with the build,
+// so the program need not check them before it opens.
+bool pictures_built_in();
+
+// Whether the system shows a window's own icon, in its title bar or task bar. The browser does
+// not: the page has its own.
+bool shows_window_icons();
+
 // The flags of a window of fixed size: on a desktop a caption and a close box; in the browser
 // none, the page being its frame.
 Qt::WindowFlags fixed_window_flags();
@@ -33,6 +42,10 @@ void show_modal(QDialog* dialog, std::function<void()> after = {});
 // Ends the program with `status`. The browser has no process to end: once no message is open
 // any more, its page says that the lesson has ended and offers to start again.
 void end_program(int status);
+
+// Runs `then` once what has just been painted is on the screen. A desktop shows a paint as it
+// ends; the page shows it at its next animation frame, which work started at once would hold up.
+void after_painted(std::function<void()> then);
 
 // In the browser, the windows live in the page: `fit` is called with the page's room now and
 // whenever it is resized or turned, to size the windows for it, and each window of fixed size

@@ -6,6 +6,16 @@
 
 namespace tesselka::platform {
 
+bool pictures_built_in()
+{
+    return false;
+}
+
+bool shows_window_icons()
+{
+    return true;
+}
+
 Qt::WindowFlags fixed_window_flags()
 {
     return Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
@@ -23,6 +33,11 @@ void show_modal(QDialog* dialog, std::function<void()> after)
 void end_program(int status)
 {
     std::exit(status);
+}
+
+void after_painted(std::function<void()> then)
+{
+    then();
 }
 
 void follow_page(std::function<void(QSize)>) {}

@@ -7,6 +7,9 @@
 #include <QWidget>
 
 #include <emscripten.h>
+#include <emscripten/html5.h>
+
+#include <memory>
 
 namespace tesselka::platform {
 namespace {
@@ -26,7 +29,8 @@ EM_JS(void, page_no_keyboard_note, (), {
     if (typeof tesselkaNoKeyboard === "function")
         tesselkaNoKeyboard();
 });
-// Marks on the page's time line, for the bench's split of the start.
+// Marks on the page's time line: the bench's split of the start, and the page's cue to keep its
+// files (index.html waits for the first "tesselka: painted").
 EM_JS(void, page_mark, (const char* name), { performance.mark(UTF8ToString(name)); });
 EM_JS(void, page_say, (const char* text), {
     if (typeof tesselkaSay === "function")
@@ -78,6 +82,16 @@ void prepare_platform()
     page_mark("tesselka: main");
 }
 
+bool pictures_built_in()
+{
+    return true;
+}
+
+bool shows_window_icons()
+{
+    return false;
+}
+
 Qt::WindowFlags fixed_window_flags()
 {
     return Qt::Window | Qt::FramelessWindowHint;
@@ -104,6 +118,25 @@ void end_program(int status)
     for (QWidget* window : QApplication::topLevelWidgets())
         window->hide();
     show_closing_page(status);
+}
+
+void after_painted(std::function<void()> then)
+{
+    page_mark("tesselka: painted");
+    // Qt draws the paint in the coming animation frame; the frame after it finds it shown.
+    emscripten_request_animation_frame(
+        [](double, void* then) -> EM_BOOL {
+            emscripten_request_animation_frame(
+                [](double, void* then) -> EM_BOOL {
+                    const std::unique_ptr<std::function<void()>> run(
+                        static_cast<std::function<void()>*>(then));
+                    (*run)();
+                    return EM_FALSE;
+                },
+                then);
+            return EM_FALSE;
+        },
+        new std::function<void()>(std::move(then)));
 }
 
 void follow_page(std::function<void(QSize)> fit)
@@ -134,12 +167,6 @@ void show_no_keyboard_note()
 void say_in_page(const QString& text)
 {
     page_say(text.toUtf8().constData());
-}
-
-// Windows and the browser always have their screen.
-bool display_exists(int, char**)
-{
-    return true;
 }
 
 }  // namespace tesselka::platform
