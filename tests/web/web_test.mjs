@@ -203,8 +203,20 @@ test("終わり leaves a page that says the lesson has ended", async () => {
 });
 
 test("Chromium finds the page installable, with its manifest and service worker", async () => {
+  // The worker fetches every file again: it is registered only once the intro's paint shows.
+  await page.evaluateOnNewDocument(() => {
+    const register = navigator.serviceWorker.register.bind(navigator.serviceWorker);
+    navigator.serviceWorker.register = (...args) => {
+      performance.mark("worker registered");
+      return register(...args);
+    };
+  });
   await page.goto(url);
   await page.evaluate(() => navigator.serviceWorker.ready);
+  await page.waitForFunction(() => performance.getEntriesByName("worker registered").length, { timeout: 30000 });
+  const [painted, registered] = await page.evaluate(() =>
+    ["tesselka: painted", "worker registered"].map(name => performance.getEntriesByName(name)[0]?.startTime));
+  assert.ok(painted > 0 && registered > painted, `painted at ${painted} ms, worker registered at ${registered} ms`);
   const cdp = await page.createCDPSession();
   const { installabilityErrors } = await cdp.send("Page.getInstallabilityErrors");
   assert.deepEqual(installabilityErrors, []);
