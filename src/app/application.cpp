@@ -9,15 +9,17 @@
 #include "platform/platform.h"
 #include "forms/zoom.h"
 #include "intro/start_view.h"
+#include "language_texts.h"
 #include "options.h"
 #include "picture_check.h"
-#include "qt_texts.h"
 #include "run/main_window.h"
 #include "warm_up.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QPointer>
 #include <QScreen>
 #include <QStyleFactory>
@@ -56,6 +58,12 @@ void name_program()
     QCoreApplication::setApplicationVersion(platform::version_text().mid(4));
 }
 
+// The language asked for on the command line, or the system's.
+model::Language language_wanted(const QCoreApplication& application)
+{
+    return chosen_language(application.arguments(), QLocale::system().uiLanguages());
+}
+
 // The exit status when the command line ends the program at once: --help or --version answered,
 // or an option refused. Nothing when the program goes on.
 std::optional<int> answered(const std::optional<Options>& options, const QString& error)
@@ -84,7 +92,8 @@ int run_without_display(int argc, char** argv)
 {
     QCoreApplication application(argc, argv);
     name_program();
-    install_qt_texts(application);
+    install_language(application, language_wanted(application),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     QString error;
     if (const std::optional<int> status = answered(parse_options(application.arguments(), error), error))
         return *status;
@@ -159,7 +168,7 @@ double start_zoom(const Options& options, double width, double height)
 
 }  // namespace
 
-void set_up(QApplication& application, const QString& font_file)
+void set_up(QApplication& application, const QString& font_file, const model::Language& language)
 {
     name_program();
     // Ties the windows to the menu entry "tesselka.desktop"; on Wayland that is how they find
@@ -170,7 +179,7 @@ void set_up(QApplication& application, const QString& font_file)
     QApplication::setPalette(QApplication::style()->standardPalette());
     forms::install_fonts(font_file);
     access::install_accessibility();
-    install_qt_texts(application);
+    install_language(application, language, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     forms::set_data_folders(data_folders());
     if (platform::shows_window_icons())  // decoding the icon's three sizes takes a while
         QApplication::setWindowIcon(globe_icon());
@@ -230,7 +239,7 @@ int run(int argc, char** argv)
     std::optional<HeldMessages> held(std::in_place);
     QApplication application(argc, argv);
     held.reset();  // the platform has started
-    set_up(application);
+    set_up(application, forms::kCarriedFont, language_wanted(application));
     QString error;
     const std::optional<Options> options = parse_options(application.arguments(), error);
     if (const std::optional<int> status = answered(options, error))

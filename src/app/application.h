@@ -3,6 +3,7 @@
 
 #include "forms/fonts.h"
 #include "forms/zoom.h"
+#include "model/language.h"
 
 class QApplication;
 
@@ -15,9 +16,11 @@ class MainWindow;
 
 namespace tesselka::app {
 
-// Style, fonts, the globe icon and the folders pictures are looked up in. Tests use it too, so
-// that they see the windows as a pupil does. The text is drawn in the font of `font_file`.
-void set_up(QApplication& application, const QString& font_file = forms::kCarriedFont);
+// Style, fonts, the globe icon, the folders pictures are looked up in, and the texts in
+// `language`. Tests use it too, so that they see the windows as a pupil does. The text is drawn
+// in the font of `font_file`.
+void set_up(QApplication& application, const QString& font_file = forms::kCarriedFont,
+            const model::Language& language = model::kLanguages.front());
 
 // The simulation window, made and loaded, centred on the screen, not yet shown. It is deleted
 // when it is closed.

@@ -1,16 +1,14 @@
 #include "qt_texts.h"
 
 #include <QCoreApplication>
-#include <QLocale>
 #include <QTranslator>
 
 namespace tesselka::app {
 
-bool install_qt_texts(QCoreApplication& application, const QString& folder)
+bool install_qt_texts(QCoreApplication& application, const QString& code, const QString& folder)
 {
     auto* translator = new QTranslator(&application);
-    if (!translator->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
-                          QStringLiteral("_"), folder)) {
+    if (!translator->load(QStringLiteral("qtbase_") + code, folder)) {
         delete translator;
         return false;
     }

@@ -8,19 +8,25 @@
 #include "model/cup.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 
 namespace tesselka::intro {
 
 namespace {
 
 const char* const kCaptions[] = {
-    "コップに冷水を入れます。",
-    "やがて",
-    "コップの表面が曇りだし、",
-    "やがて水滴がついてきます。",
-    "コップについた水滴はどこからきたのでしょう。",
-    "どのようにして水滴がついたのでしょう。",
+    QT_TRANSLATE_NOOP("StartView", "コップに冷水を入れます。"),
+    QT_TRANSLATE_NOOP("StartView", "やがて"),
+    QT_TRANSLATE_NOOP("StartView", "コップの表面が曇りだし、"),
+    QT_TRANSLATE_NOOP("StartView", "やがて水滴がついてきます。"),
+    QT_TRANSLATE_NOOP("StartView", "コップについた水滴はどこからきたのでしょう。"),
+    QT_TRANSLATE_NOOP("StartView", "どのようにして水滴がついたのでしょう。"),
 };
+
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("StartView", text);
+}
 
 // Page n shows the cup at stage n.
 QString picture_name(int page) { return QString::fromStdString(model::cup_picture_file(page)); }
@@ -34,12 +40,12 @@ StartView::StartView() : Form(QStringLiteral("Tesselka(start)"), kWidth, kHeight
     for (int i = 0; i < 6; ++i) {
         // The two questions are two lines high; the last one stands a little apart.
         const forms::Box box{2760, i < 5 ? 1080 + 360.0 * i : 3120, 2535, i < 4 ? 255.0 : 375};
-        auto& label = add_label(c, box, QString::fromUtf8(kCaptions[i]));
+        auto& label = add_label(c, box, translated(kCaptions[i]));
         label.set_visible(i == 0);
         Label1.push_back(label);
     }
     title =
-        &add_label(c, {120, 120, 5535, 495}, QStringLiteral("コップに水滴が付くのは？"),
+        &add_label(c, {120, 120, 5535, 495}, translated(QT_TRANSLATE_NOOP("StartView", "コップに水滴が付くのは？")),
                    {.points = 24, .bold = true, .fore = QColor(0, 0, 255), .transparent = true});
     copyright =
         &add_label(c, {2520, 600, 3015, 255}, QStringLiteral("Copyright"),
@@ -47,8 +53,8 @@ StartView::StartView() : Form(QStringLiteral("Tesselka(start)"), kWidth, kHeight
 
     Picture1 = new forms::PictureBox(this);
     Picture1->place(120, 720, 2175, 3135);
-    Picture1->setAccessibleName(QStringLiteral("コップの絵"));
-    Command1 = placed(new forms::CommandButton(this, QStringLiteral("次へ")),
+    Picture1->setAccessibleName(translated(QT_TRANSLATE_NOOP("StartView", "コップの絵")));
+    Command1 = placed(new forms::CommandButton(this, translated(QT_TRANSLATE_NOOP("StartView", "次へ"))),
                       {3960, 3600, 1095, 375}, 11.25, true);
     Command1->setDefault(true);
     setFocusProxy(Command1);  // the keyboard focus is on "次へ" when the window opens

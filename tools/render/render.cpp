@@ -1,5 +1,5 @@
 // Renders the windows to PNG files, offscreen, for the README and for looking at a change:
-//   tesselka_render OUTDIR [--series] [--font FILE] [--zoom PERCENT]
+//   tesselka_render OUTDIR [--series] [--font FILE] [--zoom PERCENT] [--lang CODE]
 // By default: the intro after its last page, and the simulation window at rest and condensing
 // with its bar labels. --series adds intro pages 0 and 3 and the simulation window at 30, 20, 10
 // and -10 degrees, bar labels shown and not. --font draws the text in FILE in place of the font
@@ -75,16 +75,18 @@ int main(int argc, char** argv)
                                   tesselka::forms::kCarriedFont);
     const QCommandLineOption zoom(QStringLiteral("zoom"), {}, QStringLiteral("PERCENT"),
                                   QString::number(kMinZoom));
-    parser.addOptions({series, font, zoom});
+    const QCommandLineOption lang(QStringLiteral("lang"), {}, QStringLiteral("CODE"), QStringLiteral("ja"));
+    parser.addOptions({series, font, zoom, lang});
     bool whole = false;
     const int percent = parser.parse(application.arguments()) ? parser.value(zoom).toInt(&whole) : 0;
     const QStringList args = parser.positionalArguments();
-    if (!whole || args.size() != 1 || percent < kMinZoom || percent > kMaxZoom) {
-        std::fprintf(stderr, "usage: tesselka_render OUTDIR [--series] [--font FILE] [--zoom %d-%d]\n",
+    const auto language = tesselka::model::language_of_code(parser.value(lang).toStdString());
+    if (!whole || args.size() != 1 || percent < kMinZoom || percent > kMaxZoom || !language) {
+        std::fprintf(stderr, "usage: tesselka_render OUTDIR [--series] [--font FILE] [--zoom %d-%d] [--lang CODE]\n",
                      kMinZoom, kMaxZoom);
         return 2;
     }
-    tesselka::app::set_up(application, parser.value(font));
+    tesselka::app::set_up(application, parser.value(font), *language);
     if (percent != 100) {
         windows_zoom = tesselka::forms::Zoom(percent / 100.0);
         suffix = QStringLiteral("-%1").arg(percent);

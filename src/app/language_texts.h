@@ -1,0 +1,25 @@
+#pragma once
+// The language the lesson is read in: the program's texts and Qt's own, from the translations
+// the program carries.
+
+#include "model/language.h"
+
+#include <QString>
+#include <QStringList>
+
+class QCoreApplication;
+
+namespace tesselka::app {
+
+// The language asked for by --lang CODE (or --lang=CODE) on the command line, else the first
+// of the system's languages that the lesson has, else Japanese. A code the lesson does not have
+// is left to the option parser to refuse; the refusal is then in Japanese.
+model::Language chosen_language(const QStringList& arguments, const QStringList& system_languages);
+
+// Installs Qt's own texts in `language` (from `qt_folder`; English where Qt has none) and the
+// program's translation into it; Japanese is the program's own. Returns whether the program's
+// texts are in `language`. Once, before any window is made.
+bool install_language(QCoreApplication& application, const model::Language& language,
+                      const QString& qt_folder);
+
+}  // namespace tesselka::app
