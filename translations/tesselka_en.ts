@@ -2,6 +2,245 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>Descriptions</name>
+    <message>
+        <source>コップの表面には何も付いていません。</source>
+        <translation>Nothing is on the outside of the cup.</translation>
+    </message>
+    <message>
+        <source>コップの表面がうっすらと曇ってきました。</source>
+        <translation>The outside of the cup has begun to cloud over a little.</translation>
+    </message>
+    <message>
+        <source>コップの表面が曇っています。</source>
+        <translation>The outside of the cup is clouded over.</translation>
+    </message>
+    <message>
+        <source>コップの表面に水滴が付いています。</source>
+        <translation>There are water droplets on the outside of the cup.</translation>
+    </message>
+    <message>
+        <source>コップの表面に大きな水滴がたくさん付いています。</source>
+        <translation>There are many large water droplets on the outside of the cup.</translation>
+    </message>
+    <message>
+        <source>コップの表面の水滴が流れ落ちています。</source>
+        <translation>Water droplets are running down the outside of the cup.</translation>
+    </message>
+    <message>
+        <source>気温</source>
+        <translation>Air temperature</translation>
+    </message>
+    <message>
+        <source>湿度</source>
+        <translation>Humidity</translation>
+    </message>
+    <message>
+        <source>最初のコップの水温</source>
+        <translation>Starting water temperature in the cup</translation>
+    </message>
+    <message>
+        <source>グラフの説明の表示</source>
+        <translation>Show the graph's labels</translation>
+    </message>
+    <message>
+        <source>シミュレーションの速さ</source>
+        <translation>Simulation speed</translation>
+    </message>
+    <message>
+        <source>飽和水蒸気量のグラフ</source>
+        <translation>Graph of the saturation vapor amount</translation>
+    </message>
+    <message>
+        <source>温度計</source>
+        <translation>Thermometer</translation>
+    </message>
+    <message>
+        <source>1m³の空気のようす</source>
+        <translation>1 m³ of air</translation>
+    </message>
+    <message>
+        <source>コップの絵</source>
+        <translation>Picture of the cup</translation>
+    </message>
+    <message>
+        <source>現在のコップの水温 %1℃</source>
+        <translation>Water temperature in the cup now %1℃</translation>
+    </message>
+    <message>
+        <source>水温 %1℃。1m³の空気に入ることができる水蒸気量 %2 g、空気中にある現在の水蒸気量 %3 g、入りきらずに水になった量 %4 g。</source>
+        <translation>Water temperature %1℃. Water vapor 1 m³ of air can hold %2 g, water vapor in the air now %3 g, turned into water because it did not fit %4 g.</translation>
+    </message>
+    <message>
+        <source>1m³の空気の中に、水蒸気 %1 g、まだ入る水蒸気 %2 g、水滴 %3 g。丸 1 つが 1 g です。</source>
+        <translation>In 1 m³ of air: water vapor %1 g, room for more water vapor %2 g, water droplets %3 g. One circle is 1 g.</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorReport</name>
+    <message>
+        <source>オーバーフローしました。</source>
+        <translation>Overflow.</translation>
+    </message>
+    <message>
+        <source>インデックスが有効範囲にありません。</source>
+        <translation>Subscript out of range.</translation>
+    </message>
+    <message>
+        <source>型が一致しません。</source>
+        <translation>Type mismatch.</translation>
+    </message>
+    <message>
+        <source>ファイルが見つかりません。</source>
+        <translation>File not found.</translation>
+    </message>
+    <message>
+        <source>コントロール配列の要素が存在しません。</source>
+        <translation>Control array element does not exist.</translation>
+    </message>
+    <message>
+        <source>ピクチャが無効です。</source>
+        <translation>Invalid picture.</translation>
+    </message>
+    <message>
+        <source>内部エラーです。</source>
+        <translation>Internal error.</translation>
+    </message>
+    <message>
+        <source>実行時エラー &apos;%1&apos;:
+
+%2</source>
+        <translation>Run-time error '%1':
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>MainView</name>
+    <message>
+        <source>コップに水滴が付くのは？</source>
+        <translation>Droplets on a cup: why?</translation>
+    </message>
+    <message>
+        <source>コップの水温を下げる(開始)</source>
+        <translation>Cool the water (start)</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>はじめから</source>
+        <translation>Restart</translation>
+    </message>
+    <message>
+        <source>終わり</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>シミュレーションの速さ</source>
+        <translation>Simulation speed</translation>
+    </message>
+    <message>
+        <source>遅</source>
+        <translation>Slow</translation>
+    </message>
+    <message>
+        <source>中</source>
+        <translation>Mid</translation>
+    </message>
+    <message>
+        <source>速</source>
+        <translation>Fast</translation>
+    </message>
+    <message>
+        <source>グラフの説明の表示</source>
+        <translation>Show the graph's labels</translation>
+    </message>
+    <message>
+        <source>条件設定</source>
+        <translation>Conditions</translation>
+    </message>
+    <message>
+        <source>気温&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;℃</source>
+        <translation>Air temp.　　　　　℃</translation>
+    </message>
+    <message>
+        <source>湿度&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;％</source>
+        <translation>Humidity　　　　　％</translation>
+    </message>
+    <message>
+        <source>最初のコップの水温&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;℃</source>
+        <translation>Starting water temp.　　　　　℃</translation>
+    </message>
+    <message>
+        <source>空気1m3中に入りきらない水蒸気が水になった量</source>
+        <translation>Water vapor that no longer fits in 1 m3 of air and turned into water</translation>
+    </message>
+    <message>
+        <source>空気1m3中にある現在の水蒸気量</source>
+        <translation>Water vapor in 1 m3 of air now</translation>
+    </message>
+    <message>
+        <source>空気1m3に入ることができる水蒸気量</source>
+        <translation>Water vapor 1 m3 of air can hold</translation>
+    </message>
+    <message>
+        <source>１ｍ中の水蒸気量(g)</source>
+        <translation>Water vapor in 1 m³ (g)</translation>
+    </message>
+    <message>
+        <source>温度 (℃)</source>
+        <translation>Temperature (℃)</translation>
+    </message>
+    <message>
+        <source>現在のコップの水温&#x3000;&#x3000;&#x3000;&#x3000;℃</source>
+        <translation>Water temp. now　　　　℃</translation>
+    </message>
+    <message>
+        <source>(＝コップのすぐ近くの空気の温度)</source>
+        <translation>(= temperature of the air right next to the cup)</translation>
+    </message>
+    <message>
+        <source>まだ入る水蒸気</source>
+        <translation>Room for vapor</translation>
+    </message>
+    <message>
+        <source>水 蒸 気</source>
+        <translation>Water vapor</translation>
+    </message>
+    <message>
+        <source>水    滴</source>
+        <translation>Droplets</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>F1 キーで、今の水温、水蒸気量、空気とコップのようすを読み上げます。</source>
+        <translation>The F1 key reads out the water temperature, the amounts of water vapor, and how the air and the cup look now.</translation>
+    </message>
+</context>
+<context>
+    <name>Narration</name>
+    <message>
+        <source>%1。水滴がつき始めました。水になった量 %2 g</source>
+        <translation>%1. Droplets have started to form. Turned into water: %2 g</translation>
+    </message>
+    <message>
+        <source>停止しました。水温 %1</source>
+        <translation>Stopped. Water temperature %1</translation>
+    </message>
+    <message>
+        <source>はじめからやり直します。水温 %1</source>
+        <translation>Starting again from the beginning. Water temperature %1</translation>
+    </message>
+    <message>
+        <source>終わりました。水温を %1 にもどしました。</source>
+        <translation>Finished. The water temperature is back at %1.</translation>
+    </message>
+</context>
+<context>
     <name>Options</name>
     <message>
         <source>コップに水滴が付くのは？ 冷たい水を入れたコップの外側に水滴が付くわけを確かめます。</source>
@@ -25,15 +264,44 @@
     </message>
     <message>
         <source>余分な引数 &apos;%1&apos; があります</source>
-        <translation>There is an extra argument '%1'</translation>
+        <translation>There is an extra argument &apos;%1&apos;</translation>
     </message>
     <message>
         <source>--zoom の値 &apos;%1&apos; は使えません</source>
-        <translation>The --zoom value '%1' cannot be used</translation>
+        <translation>The --zoom value &apos;%1&apos; cannot be used</translation>
     </message>
     <message>
         <source>--lang の値 &apos;%1&apos; は使えません（%2）</source>
-        <translation>The --lang value '%1' cannot be used (%2)</translation>
+        <translation>The --lang value &apos;%1&apos; cannot be used (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>PictureCheck</name>
+    <message>
+        <source>%1（見つかりません）</source>
+        <translation>%1 (not found)</translation>
+    </message>
+    <message>
+        <source>%1（絵として読めません: %2）</source>
+        <translation>%1 (cannot be read as a picture: %2)</translation>
+    </message>
+    <message>
+        <source>コップの絵のファイルがそろっていないため、起動できません。
+
+</source>
+        <translation>The program cannot start because some of the cup's picture files are missing or damaged.
+
+</translation>
+    </message>
+    <message>
+        <source>
+
+探した場所:
+</source>
+        <translation>
+
+Looked in:
+</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,245 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>Descriptions</name>
+    <message>
+        <source>コップの表面には何も付いていません。</source>
+        <translation>No hay nada en la superficie del vaso.</translation>
+    </message>
+    <message>
+        <source>コップの表面がうっすらと曇ってきました。</source>
+        <translation>La superficie del vaso empieza a empañarse un poco.</translation>
+    </message>
+    <message>
+        <source>コップの表面が曇っています。</source>
+        <translation>La superficie del vaso está empañada.</translation>
+    </message>
+    <message>
+        <source>コップの表面に水滴が付いています。</source>
+        <translation>Hay gotas de agua en la superficie del vaso.</translation>
+    </message>
+    <message>
+        <source>コップの表面に大きな水滴がたくさん付いています。</source>
+        <translation>Hay muchas gotas grandes de agua en la superficie del vaso.</translation>
+    </message>
+    <message>
+        <source>コップの表面の水滴が流れ落ちています。</source>
+        <translation>Las gotas de agua resbalan por la superficie del vaso.</translation>
+    </message>
+    <message>
+        <source>気温</source>
+        <translation>Temperatura del aire</translation>
+    </message>
+    <message>
+        <source>湿度</source>
+        <translation>Humedad</translation>
+    </message>
+    <message>
+        <source>最初のコップの水温</source>
+        <translation>Temperatura inicial del agua del vaso</translation>
+    </message>
+    <message>
+        <source>グラフの説明の表示</source>
+        <translation>Mostrar las leyendas del gráfico</translation>
+    </message>
+    <message>
+        <source>シミュレーションの速さ</source>
+        <translation>Velocidad de la simulación</translation>
+    </message>
+    <message>
+        <source>飽和水蒸気量のグラフ</source>
+        <translation>Gráfico de la cantidad de vapor de saturación</translation>
+    </message>
+    <message>
+        <source>温度計</source>
+        <translation>Termómetro</translation>
+    </message>
+    <message>
+        <source>1m³の空気のようす</source>
+        <translation>1 m³ de aire</translation>
+    </message>
+    <message>
+        <source>コップの絵</source>
+        <translation>Imagen del vaso</translation>
+    </message>
+    <message>
+        <source>現在のコップの水温 %1℃</source>
+        <translation>Temperatura actual del agua del vaso %1℃</translation>
+    </message>
+    <message>
+        <source>水温 %1℃。1m³の空気に入ることができる水蒸気量 %2 g、空気中にある現在の水蒸気量 %3 g、入りきらずに水になった量 %4 g。</source>
+        <translation>Temperatura del agua %1℃. Vapor de agua que cabe en 1 m³ de aire %2 g, vapor de agua en el aire ahora %3 g, convertido en agua por no caber %4 g.</translation>
+    </message>
+    <message>
+        <source>1m³の空気の中に、水蒸気 %1 g、まだ入る水蒸気 %2 g、水滴 %3 g。丸 1 つが 1 g です。</source>
+        <translation>En 1 m³ de aire: vapor de agua %1 g, aún cabe vapor de agua %2 g, gotas de agua %3 g. Cada círculo es 1 g.</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorReport</name>
+    <message>
+        <source>オーバーフローしました。</source>
+        <translation>Desbordamiento.</translation>
+    </message>
+    <message>
+        <source>インデックスが有効範囲にありません。</source>
+        <translation>Subíndice fuera del intervalo.</translation>
+    </message>
+    <message>
+        <source>型が一致しません。</source>
+        <translation>No coinciden los tipos.</translation>
+    </message>
+    <message>
+        <source>ファイルが見つかりません。</source>
+        <translation>No se encuentra el archivo.</translation>
+    </message>
+    <message>
+        <source>コントロール配列の要素が存在しません。</source>
+        <translation>El elemento de la matriz de controles no existe.</translation>
+    </message>
+    <message>
+        <source>ピクチャが無効です。</source>
+        <translation>Imagen no válida.</translation>
+    </message>
+    <message>
+        <source>内部エラーです。</source>
+        <translation>Error interno.</translation>
+    </message>
+    <message>
+        <source>実行時エラー &apos;%1&apos;:
+
+%2</source>
+        <translation>Error en tiempo de ejecución '%1':
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>MainView</name>
+    <message>
+        <source>コップに水滴が付くのは？</source>
+        <translation>Gotas en el vaso: ¿por qué?</translation>
+    </message>
+    <message>
+        <source>コップの水温を下げる(開始)</source>
+        <translation>Enfriar el agua (iniciar)</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>はじめから</source>
+        <translation>Reiniciar</translation>
+    </message>
+    <message>
+        <source>終わり</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>シミュレーションの速さ</source>
+        <translation>Velocidad de la simulación</translation>
+    </message>
+    <message>
+        <source>遅</source>
+        <translation>Lento</translation>
+    </message>
+    <message>
+        <source>中</source>
+        <translation>Medio</translation>
+    </message>
+    <message>
+        <source>速</source>
+        <translation>Rápido</translation>
+    </message>
+    <message>
+        <source>グラフの説明の表示</source>
+        <translation>Mostrar las leyendas del gráfico</translation>
+    </message>
+    <message>
+        <source>条件設定</source>
+        <translation>Condiciones</translation>
+    </message>
+    <message>
+        <source>気温&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;℃</source>
+        <translation>Temp. del aire　　　　　℃</translation>
+    </message>
+    <message>
+        <source>湿度&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;％</source>
+        <translation>Humedad　　　　　％</translation>
+    </message>
+    <message>
+        <source>最初のコップの水温&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;℃</source>
+        <translation>Temp. inicial del agua　　　　　℃</translation>
+    </message>
+    <message>
+        <source>空気1m3中に入りきらない水蒸気が水になった量</source>
+        <translation>Vapor de agua que ya no cabe en 1 m3 de aire y se volvió agua</translation>
+    </message>
+    <message>
+        <source>空気1m3中にある現在の水蒸気量</source>
+        <translation>Vapor de agua en 1 m3 de aire ahora</translation>
+    </message>
+    <message>
+        <source>空気1m3に入ることができる水蒸気量</source>
+        <translation>Vapor de agua que cabe en 1 m3 de aire</translation>
+    </message>
+    <message>
+        <source>１ｍ中の水蒸気量(g)</source>
+        <translation>Vapor de agua en 1 m³ (g)</translation>
+    </message>
+    <message>
+        <source>温度 (℃)</source>
+        <translation>Temperatura (℃)</translation>
+    </message>
+    <message>
+        <source>現在のコップの水温&#x3000;&#x3000;&#x3000;&#x3000;℃</source>
+        <translation>Temp. del agua ahora　　　　℃</translation>
+    </message>
+    <message>
+        <source>(＝コップのすぐ近くの空気の温度)</source>
+        <translation>(= temperatura del aire junto al vaso)</translation>
+    </message>
+    <message>
+        <source>まだ入る水蒸気</source>
+        <translation>Cabe más vapor</translation>
+    </message>
+    <message>
+        <source>水 蒸 気</source>
+        <translation>Vapor de agua</translation>
+    </message>
+    <message>
+        <source>水    滴</source>
+        <translation>Gotas de agua</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>F1 キーで、今の水温、水蒸気量、空気とコップのようすを読み上げます。</source>
+        <translation>La tecla F1 lee en voz alta la temperatura del agua, las cantidades de vapor de agua y cómo están el aire y el vaso ahora.</translation>
+    </message>
+</context>
+<context>
+    <name>Narration</name>
+    <message>
+        <source>%1。水滴がつき始めました。水になった量 %2 g</source>
+        <translation>%1. Empiezan a formarse gotas. Convertido en agua: %2 g</translation>
+    </message>
+    <message>
+        <source>停止しました。水温 %1</source>
+        <translation>Detenido. Temperatura del agua %1</translation>
+    </message>
+    <message>
+        <source>はじめからやり直します。水温 %1</source>
+        <translation>Volvemos a empezar. Temperatura del agua %1</translation>
+    </message>
+    <message>
+        <source>終わりました。水温を %1 にもどしました。</source>
+        <translation>Terminado. La temperatura del agua ha vuelto a %1.</translation>
+    </message>
+</context>
+<context>
     <name>Options</name>
     <message>
         <source>コップに水滴が付くのは？ 冷たい水を入れたコップの外側に水滴が付くわけを確かめます。</source>
@@ -25,15 +264,44 @@
     </message>
     <message>
         <source>余分な引数 &apos;%1&apos; があります</source>
-        <translation>Sobra el argumento '%1'</translation>
+        <translation>Sobra el argumento &apos;%1&apos;</translation>
     </message>
     <message>
         <source>--zoom の値 &apos;%1&apos; は使えません</source>
-        <translation>No se puede usar el valor '%1' de --zoom</translation>
+        <translation>No se puede usar el valor &apos;%1&apos; de --zoom</translation>
     </message>
     <message>
         <source>--lang の値 &apos;%1&apos; は使えません（%2）</source>
-        <translation>No se puede usar el valor '%1' de --lang (%2)</translation>
+        <translation>No se puede usar el valor &apos;%1&apos; de --lang (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>PictureCheck</name>
+    <message>
+        <source>%1（見つかりません）</source>
+        <translation>%1 (no se encuentra)</translation>
+    </message>
+    <message>
+        <source>%1（絵として読めません: %2）</source>
+        <translation>%1 (no se puede leer como imagen: %2)</translation>
+    </message>
+    <message>
+        <source>コップの絵のファイルがそろっていないため、起動できません。
+
+</source>
+        <translation>El programa no puede iniciarse porque faltan archivos de imagen del vaso o están dañados.
+
+</translation>
+    </message>
+    <message>
+        <source>
+
+探した場所:
+</source>
+        <translation>
+
+Buscado en:
+</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include "model/cup.h"
 #include "model/runtime_error.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace tesselka::app {
@@ -17,8 +18,8 @@ QStringList picture_problems()
             forms::load_picture(name);
         } catch (const RuntimeError& e) {
             problems << (e.code() == ErrorCode::FileNotFound
-                             ? QStringLiteral("%1（見つかりません）").arg(name)
-                             : QStringLiteral("%1（絵として読めません: %2）")
+                             ? QCoreApplication::translate("PictureCheck", "%1（見つかりません）").arg(name)
+                             : QCoreApplication::translate("PictureCheck", "%1（絵として読めません: %2）")
                                    .arg(name, QDir::toNativeSeparators(
                                                   QString::fromStdString(e.detail()))));
         }
@@ -31,8 +32,8 @@ QString picture_problem_message(const QStringList& problems)
     QStringList folders;
     for (const QString& f : forms::picture_folders())
         folders << QStringLiteral("  ") + QDir::toNativeSeparators(f);
-    return QStringLiteral("コップの絵のファイルがそろっていないため、起動できません。\n\n") +
-           problems.join('\n') + QStringLiteral("\n\n探した場所:\n") + folders.join('\n');
+    return QCoreApplication::translate("PictureCheck", "コップの絵のファイルがそろっていないため、起動できません。\n\n") +
+           problems.join('\n') + QCoreApplication::translate("PictureCheck", "\n\n探した場所:\n") + folders.join('\n');
 }
 
 }  // namespace tesselka::app

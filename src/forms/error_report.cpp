@@ -3,6 +3,7 @@
 #include "message_box.h"
 #include "platform/platform.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 
 #include <cstdio>
@@ -15,13 +16,13 @@ namespace {
 QString meaning(ErrorCode code)
 {
     switch (code) {
-    case ErrorCode::Overflow: return QStringLiteral("オーバーフローしました。");
-    case ErrorCode::SubscriptOutOfRange: return QStringLiteral("インデックスが有効範囲にありません。");
-    case ErrorCode::TypeMismatch: return QStringLiteral("型が一致しません。");
-    case ErrorCode::FileNotFound: return QStringLiteral("ファイルが見つかりません。");
-    case ErrorCode::MissingMember: return QStringLiteral("コントロール配列の要素が存在しません。");
-    case ErrorCode::InvalidPicture: return QStringLiteral("ピクチャが無効です。");
-    case ErrorCode::Internal: return QStringLiteral("内部エラーです。");
+    case ErrorCode::Overflow: return QCoreApplication::translate("ErrorReport", "オーバーフローしました。");
+    case ErrorCode::SubscriptOutOfRange: return QCoreApplication::translate("ErrorReport", "インデックスが有効範囲にありません。");
+    case ErrorCode::TypeMismatch: return QCoreApplication::translate("ErrorReport", "型が一致しません。");
+    case ErrorCode::FileNotFound: return QCoreApplication::translate("ErrorReport", "ファイルが見つかりません。");
+    case ErrorCode::MissingMember: return QCoreApplication::translate("ErrorReport", "コントロール配列の要素が存在しません。");
+    case ErrorCode::InvalidPicture: return QCoreApplication::translate("ErrorReport", "ピクチャが無効です。");
+    case ErrorCode::Internal: return QCoreApplication::translate("ErrorReport", "内部エラーです。");
     }
     return {};
 }
@@ -76,7 +77,7 @@ bool can_show_dialogs()
 
 QString error_message(const RuntimeError& error)
 {
-    QString text = QStringLiteral("実行時エラー '%1':\n\n%2")
+    QString text = QCoreApplication::translate("ErrorReport", "実行時エラー '%1':\n\n%2")
                        .arg(static_cast<int>(error.code()))
                        .arg(meaning(error.code()));
     if (!error.detail().empty())

@@ -7,6 +7,7 @@
 #include "model/cup.h"
 #include "model/numbers.h"
 
+#include <QCoreApplication>
 #include <QShortcut>
 
 namespace tesselka::run {
@@ -35,7 +36,7 @@ MainWindow::MainWindow()
     accepted_ = {kion->text(), situdo->text(), t0->text()};
     connect_events();
     setAccessibleDescription(
-        QStringLiteral("F1 キーで、今の水温、水蒸気量、空気とコップのようすを読み上げます。"));
+        QCoreApplication::translate("MainWindow", "F1 キーで、今の水温、水蒸気量、空気とコップのようすを読み上げます。"));
 }
 
 MainWindow::MessageFunction MainWindow::set_message_function(MessageFunction show)

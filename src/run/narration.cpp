@@ -1,5 +1,6 @@
 #include "narration.h"
 
+#include <QCoreApplication>
 #include "model/cup.h"
 #include "screen/main_view.h"
 
@@ -20,7 +21,7 @@ void Narration::tick()
     const bool condensing = view_.air.howa_gap > 0;
     const int cup_stage = model::cup_stage(view_.air.howa_gap);
     if (condensing && !condensing_) {
-        announcer_.say(QStringLiteral("%1。水滴がつき始めました。水になった量 %2 g")
+        announcer_.say(QCoreApplication::translate("Narration", "%1。水滴がつき始めました。水になった量 %2 g")
                            .arg(temperature_text(), screen::grams(view_.air.howa_gap)));
     } else if (cup_stage != cup_stage_) {
         announcer_.say(temperature_text() + QStringLiteral("。") +
@@ -34,18 +35,18 @@ void Narration::tick()
 
 void Narration::stopped()
 {
-    announcer_.say(QStringLiteral("停止しました。水温 %1").arg(temperature_text()));
+    announcer_.say(QCoreApplication::translate("Narration", "停止しました。水温 %1").arg(temperature_text()));
 }
 
 void Narration::restarted()
 {
-    announcer_.say(QStringLiteral("はじめからやり直します。水温 %1").arg(temperature_text()));
+    announcer_.say(QCoreApplication::translate("Narration", "はじめからやり直します。水温 %1").arg(temperature_text()));
 }
 
 void Narration::ended()
 {
     announcer_.say(
-        QStringLiteral("終わりました。水温を %1 にもどしました。").arg(temperature_text()));
+        QCoreApplication::translate("Narration", "終わりました。水温を %1 にもどしました。").arg(temperature_text()));
 }
 
 void Narration::whole_state()

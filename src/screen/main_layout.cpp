@@ -1,5 +1,6 @@
 // The simulation window as it stands when it is created, before its load runs.
 
+#include <QCoreApplication>
 #include "chart.h"
 #include "colors.h"
 #include "main_view.h"
@@ -39,30 +40,30 @@ MainView::MainView()
 void MainView::lay_out_title_and_run_controls()
 {
     auto& c = client();
-    title = &add_label(c, {480, 120, 6255, 615}, QStringLiteral("コップに水滴が付くのは？"),
+    title = &add_label(c, {480, 120, 6255, 615}, QCoreApplication::translate("MainView", "コップに水滴が付くのは？"),
                        {.points = 27.75, .bold = true, .fore = kBlue, .transparent = true});
     version = &add_label(c, {7080, 120, 1095, 255}, QStringLiteral("Label15"),
                          {.fore = system_color::gray_text()});
     copyright = &add_label(c, {7080, 360, 2295, 255}, QStringLiteral("Copyright"),
                            {.fore = system_color::gray_text()});
 
-    Command1 = placed(new forms::CommandButton(this, QStringLiteral("コップの水温を下げる(開始)")),
+    Command1 = placed(new forms::CommandButton(this, QCoreApplication::translate("MainView", "コップの水温を下げる(開始)")),
                       {5880, 840, 3135, 495}, 11.25, true);
-    Command2 = placed(new forms::CommandButton(this, QStringLiteral("停止")), {9120, 840, 615, 495},
+    Command2 = placed(new forms::CommandButton(this, QCoreApplication::translate("MainView", "停止")), {9120, 840, 615, 495},
                       11.25);
-    Command3 = placed(new forms::CommandButton(this, QStringLiteral("はじめから")),
+    Command3 = placed(new forms::CommandButton(this, QCoreApplication::translate("MainView", "はじめから")),
                       {9840, 840, 1215, 495}, 11.25);
     owari =
-        placed(new forms::CommandButton(this, QStringLiteral("終わり")), {10080, 120, 975, 375});
+        placed(new forms::CommandButton(this, QCoreApplication::translate("MainView", "終わり")), {10080, 120, 975, 375});
 
-    Label10 = &add_label(c, {6240, 1440, 2175, 255}, QStringLiteral("シミュレーションの速さ"),
+    Label10 = &add_label(c, {6240, 1440, 2175, 255}, QCoreApplication::translate("MainView", "シミュレーションの速さ"),
                          {.points = 11.25, .align = Align::right});
-    const QString speeds[] = {QStringLiteral("遅"), QStringLiteral("中"), QStringLiteral("速")};
+    const QString speeds[] = {QCoreApplication::translate("MainView", "遅"), QCoreApplication::translate("MainView", "中"), QCoreApplication::translate("MainView", "速")};
     for (int i = 0; i < 3; ++i)
         ssp.push_back(*placed(new forms::OptionButton(this, speeds[i]),
                               {8520.0 + 600 * i, 1440, 615, 255}, 12));
     ssp(1).setChecked(true);
-    Label13 = &add_label(c, {6240, 1800, 2175, 255}, QStringLiteral("グラフの説明の表示"),
+    Label13 = &add_label(c, {6240, 1800, 2175, 255}, QCoreApplication::translate("MainView", "グラフの説明の表示"),
                          {.points = 11.25, .align = Align::right});
     Check1 = placed(new forms::CheckBox(this), {8520, 1800, 375, 375});
     Timer1 = new forms::Timer(this, 1000);
@@ -70,15 +71,15 @@ void MainView::lay_out_title_and_run_controls()
 
 void MainView::lay_out_setting()
 {
-    setting = placed(new forms::Frame(this, QStringLiteral("条件設定")), {7200, 5880, 3735, 1335},
+    setting = placed(new forms::Frame(this, QCoreApplication::translate("MainView", "条件設定")), {7200, 5880, 3735, 1335},
                      11.25, true);
     auto& c = setting->client();
     const LabelLook right{.points = 11.25, .align = Align::right};
     // Each list lies over the run of ideographic spaces in its label, before the unit sign.
-    Label12 = &add_label(c, {360, 360, 1455, 255}, QStringLiteral("気温　　　　　℃"), right);
-    Label11 = &add_label(c, {240, 840, 1575, 255}, QStringLiteral("湿度　　　　　％"),
+    Label12 = &add_label(c, {360, 360, 1455, 255}, QCoreApplication::translate("MainView", "気温　　　　　℃"), right);
+    Label11 = &add_label(c, {240, 840, 1575, 255}, QCoreApplication::translate("MainView", "湿度　　　　　％"),
                          {.points = 11.25, .transparent = true, .align = Align::right});
-    Label8 = &add_label(c, {1920, 360, 1575, 495}, QStringLiteral("最初のコップの水温　　　　　℃"),
+    Label8 = &add_label(c, {1920, 360, 1575, 495}, QCoreApplication::translate("MainView", "最初のコップの水温　　　　　℃"),
                         right);
 
     const QStringList temperatures = {"0", "5", "10", "15", "20", "25", "30", "35", "40"};
@@ -112,12 +113,12 @@ void MainView::lay_out_chart()
     howa_l2 = &add_line(c, 2640, 3600, 2760, 3600, bracket_olive);
 
     distill_t = &add_label(c, {840, 3120, 1455, 615},
-                           QStringLiteral("空気1m3中に入りきらない水蒸気が水になった量"),
+                           QCoreApplication::translate("MainView", "空気1m3中に入りきらない水蒸気が水になった量"),
                            {.fore = QColor(0, 0, 64), .transparent = true});
-    vapor_t = &add_label(c, {840, 4560, 1455, 375}, QStringLiteral("空気1m3中にある現在の水蒸気量"),
+    vapor_t = &add_label(c, {840, 4560, 1455, 375}, QCoreApplication::translate("MainView", "空気1m3中にある現在の水蒸気量"),
                          {.fore = QColor(0, 128, 128), .transparent = true});
     howa_t =
-        &add_label(c, {2880, 3720, 1095, 615}, QStringLiteral("空気1m3に入ることができる水蒸気量"),
+        &add_label(c, {2880, 3720, 1095, 615}, QCoreApplication::translate("MainView", "空気1m3に入ることができる水蒸気量"),
                    {.fore = QColor(128, 128, 0), .transparent = true});
 
     using K = Shape::Kind;
@@ -140,11 +141,11 @@ void MainView::lay_out_axis_labels()
 {
     auto& c = client();
     // One character wide, so that it reads top to bottom; the "3" beside its "ｍ".
-    Label1 = &add_label(c, {120, 1080, 255, 2175}, QStringLiteral("１ｍ中の水蒸気量(g)"),
+    Label1 = &add_label(c, {120, 1080, 255, 2175}, QCoreApplication::translate("MainView", "１ｍ中の水蒸気量(g)"),
                         {.points = 11.25, .transparent = true, .align = Align::centre});
     Label3 = &add_label(c, {360, 1320, 135, 255}, QStringLiteral("3"),
                         {.points = 8.25, .transparent = true});
-    Label2 = &add_label(c, {5880, 6120, 975, 255}, QStringLiteral("温度 (℃)"),
+    Label2 = &add_label(c, {5880, 6120, 975, 255}, QCoreApplication::translate("MainView", "温度 (℃)"),
                         {.points = 11.25, .transparent = true});
     const LabelLook scale{.points = 11.25, .transparent = true, .align = Align::right};
     const double hs_tops[] = {5880, 4920, 3960, 3000, 1920, 960};
@@ -189,14 +190,14 @@ void MainView::lay_out_thermometer()
 
     // The value stands in the blank run of Label7's caption, just left of "℃".
     auto& m = client();
-    Label7 = &add_label(m, {360, 6840, 2775, 255}, QStringLiteral("現在のコップの水温　　　　℃"),
+    Label7 = &add_label(m, {360, 6840, 2775, 255}, QCoreApplication::translate("MainView", "現在のコップの水温　　　　℃"),
                         {.points = 11.25, .align = Align::right});
     t1 = &add_label(m, {2400, 6840, 495, 300}, QStringLiteral("30"),
                     {.points = 12, .fore = system_color::window_text(), .align = Align::right});
     t1->set_back_color(kVapourCyan);
     t1->set_border(true);
     Label9 = &add_label(m, {3240, 6840, 2895, 255},
-                        QStringLiteral("(＝コップのすぐ近くの空気の温度)"), {.points = 9.75});
+                        QCoreApplication::translate("MainView", "(＝コップのすぐ近くの空気の温度)"), {.points = 9.75});
 }
 
 void MainView::lay_out_air_diagram()
@@ -235,9 +236,9 @@ void MainView::lay_out_air_diagram()
     for (int i = 0; i < 3; ++i)
         setumei.push_back(add_shape(c, K::circle, {240, 2760.0 + 240 * i, 135, 135}, legend[i]));
     const LabelLook plain{.transparent = true};
-    Label4 = &add_label(c, {480, 2760, 1215, 255}, QStringLiteral("まだ入る水蒸気"), plain);
-    Label5 = &add_label(c, {480, 3000, 1215, 255}, QStringLiteral("水 蒸 気"), plain);
-    Label6 = &add_label(c, {480, 3240, 1215, 255}, QStringLiteral("水    滴"), plain);
+    Label4 = &add_label(c, {480, 2760, 1215, 255}, QCoreApplication::translate("MainView", "まだ入る水蒸気"), plain);
+    Label5 = &add_label(c, {480, 3000, 1215, 255}, QCoreApplication::translate("MainView", "水 蒸 気"), plain);
+    Label6 = &add_label(c, {480, 3240, 1215, 255}, QCoreApplication::translate("MainView", "水    滴"), plain);
 
     // Front-most first: the circles cover the cube's edges.
     std::vector<const forms::Control*> order = {&mizu(51),   Label6,      Label5,     Label4,
