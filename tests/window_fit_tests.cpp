@@ -2,7 +2,6 @@
 // pseudo-language 40 % longer than Japanese, at 100 % and 200 %: nothing cut, clipped or
 // running into its neighbour. What a text needs is measured with Qt's own text layout.
 
-#include "forms/fonts.h"
 #include "forms/frame.h"
 #include "forms/label.h"
 #include "forms/picture_box.h"
@@ -70,14 +69,16 @@ QStringList misfits_of_labels(const forms::Container& container, double zoom, co
     for (const forms::Label* label : container.labels()) {
         if (!label->visible() || label->caption().trimmed().isEmpty())
             continue;
-        const QRect room = label->bounds();
-        const QFontMetricsF metrics(forms::zoomed(label->font(), zoom));
-        const QRectF need = metrics.boundingRect(QRectF(0, 0, room.width(), 1e6), Qt::TextWordWrap,
-                                                 label->caption());
-        if (need.width() > room.width() + 0.5 || need.height() > room.height() + 0.5)
-            misfits << QStringLiteral("%1 label \"%2\": room %3 x %4, needs %5 x %6")
+        const QRectF room(QPointF(0, 0), label->bounds().size());
+        const QRectF ink = label->inked();
+        // A glyph's outline box is a little larger than its ink: two pixels of the design's
+        // (at 100 %) outside are not seen as cut.
+        const double slack = 2 * zoom;
+        if (!room.adjusted(-slack, -slack, slack, slack).contains(ink))
+            misfits << QStringLiteral("%1 label \"%2\": room %3 x %4, glyphs at %5, %6 to %7, %8")
                            .arg(where, label->caption()).arg(room.width()).arg(room.height())
-                           .arg(need.width(), 0, 'f', 1).arg(need.height(), 0, 'f', 1);
+                           .arg(ink.left(), 0, 'f', 1).arg(ink.top(), 0, 'f', 1)
+                           .arg(ink.right(), 0, 'f', 1).arg(ink.bottom(), 0, 'f', 1);
     }
     return misfits;
 }

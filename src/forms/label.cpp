@@ -4,6 +4,8 @@
 #include "system_colors.h"
 #include "twips.h"
 
+#include <QGlyphRun>
+#include <QRawFont>
 #include <QPainter>
 #include <QTextLayout>
 
@@ -67,25 +69,15 @@ void Label::paint(QPainter& painter) const
     painter.drawImage(box.topLeft(), image_);
 }
 
-void Label::render(const QSize& size, qreal ratio) const
+QRect Label::text_box(const QRect& box) const
 {
-    image_ = QImage(size * ratio, QImage::Format_ARGB32_Premultiplied);
-    image_.setDevicePixelRatio(ratio);
-    image_.fill(opaque_ ? back_ : QColor(Qt::transparent));
-    image_generation_ = generation_;
     const Zoom zoom = this->zoom();
-    image_zoom_ = zoom;
-    QPainter painter(&image_);
-    const QRect box(QPoint(0, 0), size);
-    QRect text_box = box;
-    if (border_) {
-        const qreal width = zoom.line_width(painter);
-        painter.setPen(QPen(system_color::window_text(), width));
-        painter.drawRect(pixel_outline(box, width));
-        text_box = box.adjusted(zoom.scaled(2), zoom.scaled(1), -zoom.scaled(2), -zoom.scaled(1));
-    }
-    // Drawn as text at the zoomed size, never as a blown-up picture of the text.
-    const QFont font = zoom.font(font_);
+    return border_ ? box.adjusted(zoom.scaled(2), zoom.scaled(1), -zoom.scaled(2), -zoom.scaled(1)) : box;
+}
+
+void Label::lay_out(QTextLayout& layout, int width) const
+{
+    const QFont font = layout.font();
     const Qt::Alignment h = align_ == Align::right    ? Qt::AlignRight
                             : align_ == Align::centre ? Qt::AlignHCenter
                                                       : Qt::AlignLeft;
@@ -93,7 +85,6 @@ void Label::render(const QSize& size, qreal ratio) const
     // Japanese text may break between any two characters; a run that must stay whole, such as
     // "(g)", overflows its box a little rather than split.
     option.setWrapMode(QTextOption::WordWrap);
-    QTextLayout layout(caption_, font, &image_);
     layout.setTextOption(option);
     if (caption_.contains(QChar(0x3000)))
         layout.setFormats(blank_run_formats(caption_, font));
@@ -105,10 +96,49 @@ void Label::render(const QSize& size, qreal ratio) const
         QTextLine line = layout.createLine();
         if (!line.isValid())
             break;
-        line.setLineWidth(text_box.width());
+        line.setLineWidth(width);
         line.setPosition(QPointF(0, y));
     }
     layout.endLayout();
+}
+
+QRectF Label::inked() const
+{
+    const QRect box = text_box(QRect(QPoint(0, 0), bounds().size()));
+    QImage device(1, 1, QImage::Format_ARGB32_Premultiplied);
+    QTextLayout layout(caption_, zoom().font(font_), &device);
+    lay_out(layout, box.width());
+    QRectF ink;
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        const QRawFont font = run.rawFont();
+        const QList<quint32> glyphs = run.glyphIndexes();
+        const QList<QPointF> at = run.positions();
+        for (qsizetype i = 0; i < glyphs.size(); ++i)
+            if (const QRectF glyph = font.boundingRect(glyphs[i]); !glyph.isEmpty())
+                ink |= glyph.translated(at[i]);
+    }
+    return ink.translated(box.topLeft());
+}
+
+void Label::render(const QSize& size, qreal ratio) const
+{
+    image_ = QImage(size * ratio, QImage::Format_ARGB32_Premultiplied);
+    image_.setDevicePixelRatio(ratio);
+    image_.fill(opaque_ ? back_ : QColor(Qt::transparent));
+    image_generation_ = generation_;
+    const Zoom zoom = this->zoom();
+    image_zoom_ = zoom;
+    QPainter painter(&image_);
+    const QRect box(QPoint(0, 0), size);
+    if (border_) {
+        const qreal width = zoom.line_width(painter);
+        painter.setPen(QPen(system_color::window_text(), width));
+        painter.drawRect(pixel_outline(box, width));
+    }
+    const QRect text_box = this->text_box(box);
+    // Drawn as text at the zoomed size, never as a blown-up picture of the text.
+    QTextLayout layout(caption_, zoom.font(font_), &image_);
+    lay_out(layout, text_box.width());
     painter.setPen(fore_);
     layout.draw(&painter, text_box.topLeft());
 }

@@ -8,6 +8,8 @@
 #include <QImage>
 #include <QString>
 
+class QTextLayout;
+
 namespace tesselka::forms {
 
 // A text in a box. It wraps within its width, at word boundaries or between characters where a
@@ -36,6 +38,10 @@ public:
 
     void paint(QPainter& painter) const override;
 
+    // Where the caption's glyphs fall, in the label's pixels at its zoom: inside the box
+    // (0, 0, width, height) when nothing of the text is cut.
+    QRectF inked() const;
+
     // The label's object for screen readers, once one has asked for it (accessibility.cpp).
     QAccessible::Id& accessible_id() const { return accessible_id_; }
 
@@ -50,6 +56,8 @@ private:
         ++generation_;
     }
     void render(const QSize& size, qreal ratio) const;
+    QRect text_box(const QRect& box) const;
+    void lay_out(QTextLayout& layout, int width) const;
 
     // Laying out text is the dearest part of a repaint, so the label keeps its painted image
     // until its look or size changes; moving it only moves the image.
