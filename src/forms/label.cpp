@@ -2,6 +2,7 @@
 
 #include "fonts.h"
 #include "system_colors.h"
+#include "text_fit.h"
 #include "twips.h"
 
 #include <QGlyphRun>
@@ -33,7 +34,25 @@ QList<QTextLayout::FormatRange> blank_run_formats(const QString& text, const QFo
     return ranges;
 }
 
+// Whether a laid-out text lies in its room: no line wider, the last line not lower. A glyph's
+// outline box is a little larger than its ink, so `slack` pixels over are not counted.
+bool lies_in(const QTextLayout& layout, const QSize& room, int slack)
+{
+    const int lines = layout.lineCount();
+    for (int i = 0; i < lines; ++i)
+        if (layout.lineAt(i).naturalTextWidth() > room.width() + slack)
+            return false;
+    const QTextLine last = layout.lineAt(lines - 1);
+    return last.y() + last.height() <= room.height() + slack;
+}
+
 }  // namespace
+
+struct Label::Shown {
+    QString text;
+    QFont font;
+    bool turned = false;  // drawn reading upwards, its lines across the box's height
+};
 
 Label::Label(ControlHost& host)
     : BoxControl(host), fore_(system_color::button_text()), back_(system_color::button_face())
@@ -47,9 +66,10 @@ Label::~Label()
 
 void Label::set_caption(const QString& caption)
 {
-    if (caption == caption_)
+    if (caption == text_)
         return;
-    restyle(caption_, caption);
+    caption_ = full_form(caption);
+    restyle(text_, caption);
     if (accessible_id_) {
         QAccessibleEvent event(QAccessible::accessibleInterface(accessible_id_),
                                QAccessible::NameChanged);
@@ -75,9 +95,28 @@ QRect Label::text_box(const QRect& box) const
     return border_ ? box.adjusted(zoom.scaled(2), zoom.scaled(1), -zoom.scaled(2), -zoom.scaled(1)) : box;
 }
 
+Label::Shown Label::shown(const QSize& room) const
+{
+    QImage device(1, 1, QImage::Format_ARGB32_Premultiplied);
+    const int slack = zoom().scaled(2);
+    auto fitting = [&](const QSize& size) {
+        return fit_text(text_, zoom().font(font_), [&](const QString& text, const QFont& font) {
+            QTextLayout layout(text, font, &device);
+            lay_out(layout, size.width());
+            return lies_in(layout, size, slack);
+        });
+    };
+    const FittedText upright = fitting(room);
+    if (!upright.fits && room.height() > 2 * room.width())
+        if (const FittedText turned = fitting(room.transposed()); turned.fits)
+            return {turned.text, turned.font, true};
+    return {upright.text, upright.font};
+}
+
 void Label::lay_out(QTextLayout& layout, int width) const
 {
     const QFont font = layout.font();
+    const QString& caption = layout.text();
     const Qt::Alignment h = align_ == Align::right    ? Qt::AlignRight
                             : align_ == Align::centre ? Qt::AlignHCenter
                                                       : Qt::AlignLeft;
@@ -86,8 +125,8 @@ void Label::lay_out(QTextLayout& layout, int width) const
     // "(g)", overflows its box a little rather than split.
     option.setWrapMode(QTextOption::WordWrap);
     layout.setTextOption(option);
-    if (caption_.contains(QChar(0x3000)))
-        layout.setFormats(blank_run_formats(caption_, font));
+    if (caption.contains(QChar(0x3000)))
+        layout.setFormats(blank_run_formats(caption, font));
     // Lines one em apart, as in the face the layouts were made with; ours adds leading that
     // would push the last line of a tall caption out of its box.
     const int pitch = QFontInfo(font).pixelSize();
@@ -105,9 +144,10 @@ void Label::lay_out(QTextLayout& layout, int width) const
 QRectF Label::inked() const
 {
     const QRect box = text_box(QRect(QPoint(0, 0), bounds().size()));
+    const Shown shown = this->shown(box.size());
     QImage device(1, 1, QImage::Format_ARGB32_Premultiplied);
-    QTextLayout layout(caption_, zoom().font(font_), &device);
-    lay_out(layout, box.width());
+    QTextLayout layout(shown.text, shown.font, &device);
+    lay_out(layout, shown.turned ? box.height() : box.width());
     QRectF ink;
     for (const QGlyphRun& run : layout.glyphRuns()) {
         const QRawFont font = run.rawFont();
@@ -117,6 +157,9 @@ QRectF Label::inked() const
             if (const QRectF glyph = font.boundingRect(glyphs[i]); !glyph.isEmpty())
                 ink |= glyph.translated(at[i]);
     }
+    if (shown.turned)  // along the box's height from its bottom, across from its left
+        return QRectF(box.left() + ink.top(), box.bottom() + 1 - ink.right(), ink.height(),
+                      ink.width());
     return ink.translated(box.topLeft());
 }
 
@@ -136,11 +179,18 @@ void Label::render(const QSize& size, qreal ratio) const
         painter.drawRect(pixel_outline(box, width));
     }
     const QRect text_box = this->text_box(box);
+    const Shown shown = this->shown(text_box.size());
     // Drawn as text at the zoomed size, never as a blown-up picture of the text.
-    QTextLayout layout(caption_, zoom.font(font_), &image_);
-    lay_out(layout, text_box.width());
+    QTextLayout layout(shown.text, shown.font, &image_);
+    lay_out(layout, shown.turned ? text_box.height() : text_box.width());
     painter.setPen(fore_);
-    layout.draw(&painter, text_box.topLeft());
+    if (shown.turned) {
+        painter.translate(text_box.left(), text_box.bottom() + 1);
+        painter.rotate(-90);
+        layout.draw(&painter, QPointF(0, 0));
+    } else {
+        layout.draw(&painter, text_box.topLeft());
+    }
 }
 
 }  // namespace tesselka::forms

@@ -13,7 +13,9 @@ class QTextLayout;
 namespace tesselka::forms {
 
 // A text in a box. It wraps within its width, at word boundaries or between characters where a
-// word does not fit, and is clipped to its height.
+// word does not fit, and is clipped to its height. A caption with shorter forms (text_fit.h)
+// shows the first that fits, else its last set narrower; in a tall, narrow box where no form
+// stands upright, it is turned to read upwards.
 class Label : public BoxControl {
 public:
     enum class Align { left, right, centre };
@@ -21,8 +23,9 @@ public:
     explicit Label(ControlHost& host);
     ~Label() override;
 
+    // The caption's whole form, as a screen reader says it.
     const QString& caption() const { return caption_; }
-    // A new caption is also told to a screen reader that knows the label.
+    // A new caption, with any shorter forms, is also told to a screen reader that knows the label.
     void set_caption(const QString& caption);
     const QFont& font() const { return font_; }
     void set_font(const QFont& font) { restyle(font_, font); }
@@ -55,6 +58,9 @@ private:
         set(field, std::forward<V>(value));
         ++generation_;
     }
+    // What is drawn of the caption in the text box: which form, in which font, which way up.
+    struct Shown;
+    Shown shown(const QSize& room) const;
     void render(const QSize& size, qreal ratio) const;
     QRect text_box(const QRect& box) const;
     void lay_out(QTextLayout& layout, int width) const;
@@ -66,7 +72,8 @@ private:
     mutable Zoom image_zoom_{0};
     quint64 generation_ = 1;
     mutable QAccessible::Id accessible_id_ = 0;
-    QString caption_;
+    QString text_;     // as set, with its shorter forms
+    QString caption_;  // its whole form
     QFont font_;
     QColor fore_, back_;
     bool opaque_ = true;

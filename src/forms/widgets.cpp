@@ -49,7 +49,7 @@ void CommandButton::keyPressEvent(QKeyEvent* event)
 }
 
 OptionButton::OptionButton(QWidget* parent, const QString& caption)
-    : QRadioButton(caption, parent), Placed(static_cast<QWidget&>(*this))
+    : Fitting(parent, caption)
 {
     setStyle(control_style());
     connect(this, &QAbstractButton::toggled, this, [this] { set_tab_stop(); });

@@ -4,9 +4,11 @@
 #include "control_style.h"
 #include "placed.h"
 #include "platform/platform.h"
+#include "text_fit.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -14,11 +16,33 @@
 
 namespace tesselka::forms {
 
-// A button that Enter clicks as well as Space, wherever it stands.
-class CommandButton : public QPushButton, public Placed {
+// A button whose caption shows the form of it that fits its place, set again whenever its
+// size or font changes (text_fit.h).
+template <class Button>
+class Fitting : public Button, public Placed {
 public:
-    CommandButton(QWidget* parent, const QString& caption)
-        : QPushButton(caption, parent), Placed(static_cast<QWidget&>(*this)) {}
+    Fitting(QWidget* parent, const QString& caption)
+        : Button(full_form(caption), parent), Placed(static_cast<QWidget&>(*this)), caption_(caption)
+    {
+    }
+
+protected:
+    bool event(QEvent* event) override
+    {
+        const bool done = Button::event(event);
+        if (event->type() == QEvent::Resize || event->type() == QEvent::FontChange)
+            fit_button_text(*this, caption_);
+        return done;
+    }
+
+private:
+    QString caption_;
+};
+
+// A button that Enter clicks as well as Space, wherever it stands.
+class CommandButton : public Fitting<QPushButton> {
+public:
+    using Fitting::Fitting;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -27,7 +51,7 @@ protected:
 // One of a group of options: the option buttons that share a parent, in the order they were
 // made. The group is one stop of the tab order, at its selected option, and the arrow keys
 // select the next or the one before, round the group.
-class OptionButton : public QRadioButton, public Placed {
+class OptionButton : public Fitting<QRadioButton> {
 public:
     OptionButton(QWidget* parent, const QString& caption);
 
