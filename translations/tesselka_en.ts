@@ -107,7 +107,7 @@
         <translation>Internal error.</translation>
     </message>
     <message>
-        <source>実行時エラー &apos;%1&apos;:
+        <source>実行時エラー '%1':
 
 %2</source>
         <translation>Run-time error '%1':
@@ -143,15 +143,15 @@
     </message>
     <message>
         <source>遅</source>
-        <translation>Slow</translation>
+        <translation variants="yes"><lengthvariant>Slow</lengthvariant><lengthvariant>½×</lengthvariant></translation>
     </message>
     <message>
         <source>中</source>
-        <translation>Mid</translation>
+        <translation variants="yes"><lengthvariant>Medium</lengthvariant><lengthvariant>1×</lengthvariant></translation>
     </message>
     <message>
         <source>速</source>
-        <translation>Fast</translation>
+        <translation variants="yes"><lengthvariant>Fast</lengthvariant><lengthvariant>2×</lengthvariant></translation>
     </message>
     <message>
         <source>グラフの説明の表示</source>
@@ -162,15 +162,15 @@
         <translation>Conditions</translation>
     </message>
     <message>
-        <source>気温&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;℃</source>
+        <source>気温　　　　　℃</source>
         <translation>Air temp.　　　　　℃</translation>
     </message>
     <message>
-        <source>湿度&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;％</source>
+        <source>湿度　　　　　％</source>
         <translation>Humidity　　　　　％</translation>
     </message>
     <message>
-        <source>最初のコップの水温&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;℃</source>
+        <source>最初のコップの水温　　　　　℃</source>
         <translation>Starting water temp.　　　　　℃</translation>
     </message>
     <message>
@@ -191,10 +191,10 @@
     </message>
     <message>
         <source>温度 (℃)</source>
-        <translation>Temperature (℃)</translation>
+        <translation variants="yes"><lengthvariant>Temperature (℃)</lengthvariant><lengthvariant>Temp. (℃)</lengthvariant></translation>
     </message>
     <message>
-        <source>現在のコップの水温&#x3000;&#x3000;&#x3000;&#x3000;℃</source>
+        <source>現在のコップの水温　　　　℃</source>
         <translation>Water temp. now　　　　℃</translation>
     </message>
     <message>
@@ -212,6 +212,11 @@
     <message>
         <source>水    滴</source>
         <translation>Droplets</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <comment>the cube of the caption's ｍ; a blank where the caption writes m³</comment>
+        <translation> </translation>
     </message>
 </context>
 <context>
@@ -263,16 +268,16 @@
         <translation> (--zoom takes a whole number from %1 to %2; --help shows how to use the program)</translation>
     </message>
     <message>
-        <source>余分な引数 &apos;%1&apos; があります</source>
-        <translation>There is an extra argument &apos;%1&apos;</translation>
+        <source>余分な引数 '%1' があります</source>
+        <translation>There is an extra argument '%1'</translation>
     </message>
     <message>
-        <source>--zoom の値 &apos;%1&apos; は使えません</source>
-        <translation>The --zoom value &apos;%1&apos; cannot be used</translation>
+        <source>--zoom の値 '%1' は使えません</source>
+        <translation>The --zoom value '%1' cannot be used</translation>
     </message>
     <message>
-        <source>--lang の値 &apos;%1&apos; は使えません（%2）</source>
-        <translation>The --lang value &apos;%1&apos; cannot be used (%2)</translation>
+        <source>--lang の値 '%1' は使えません（%2）</source>
+        <translation>The --lang value '%1' cannot be used (%2)</translation>
     </message>
 </context>
 <context>
@@ -341,6 +346,10 @@ Looked in:
     <message>
         <source>次へ</source>
         <translation>Next</translation>
+    </message>
+    <message>
+        <source>言語 (Language)</source>
+        <translation>Language</translation>
     </message>
 </context>
 </TS>

@@ -107,7 +107,7 @@
         <translation>Error interno.</translation>
     </message>
     <message>
-        <source>実行時エラー &apos;%1&apos;:
+        <source>実行時エラー '%1':
 
 %2</source>
         <translation>Error en tiempo de ejecución '%1':
@@ -143,15 +143,15 @@
     </message>
     <message>
         <source>遅</source>
-        <translation>Lento</translation>
+        <translation variants="yes"><lengthvariant>Lento</lengthvariant><lengthvariant>½×</lengthvariant></translation>
     </message>
     <message>
         <source>中</source>
-        <translation>Medio</translation>
+        <translation variants="yes"><lengthvariant>Medio</lengthvariant><lengthvariant>1×</lengthvariant></translation>
     </message>
     <message>
         <source>速</source>
-        <translation>Rápido</translation>
+        <translation variants="yes"><lengthvariant>Rápido</lengthvariant><lengthvariant>2×</lengthvariant></translation>
     </message>
     <message>
         <source>グラフの説明の表示</source>
@@ -162,15 +162,15 @@
         <translation>Condiciones</translation>
     </message>
     <message>
-        <source>気温&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;℃</source>
-        <translation>Temp. del aire　　　　　℃</translation>
+        <source>気温　　　　　℃</source>
+        <translation variants="yes"><lengthvariant>Temp. del aire　　　　　℃</lengthvariant><lengthvariant>Aire　　　　　℃</lengthvariant></translation>
     </message>
     <message>
-        <source>湿度&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;％</source>
+        <source>湿度　　　　　％</source>
         <translation>Humedad　　　　　％</translation>
     </message>
     <message>
-        <source>最初のコップの水温&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;℃</source>
+        <source>最初のコップの水温　　　　　℃</source>
         <translation>Temp. inicial del agua　　　　　℃</translation>
     </message>
     <message>
@@ -191,10 +191,10 @@
     </message>
     <message>
         <source>温度 (℃)</source>
-        <translation>Temperatura (℃)</translation>
+        <translation variants="yes"><lengthvariant>Temperatura (℃)</lengthvariant><lengthvariant>Temp. (℃)</lengthvariant></translation>
     </message>
     <message>
-        <source>現在のコップの水温&#x3000;&#x3000;&#x3000;&#x3000;℃</source>
+        <source>現在のコップの水温　　　　℃</source>
         <translation>Temp. del agua ahora　　　　℃</translation>
     </message>
     <message>
@@ -212,6 +212,11 @@
     <message>
         <source>水    滴</source>
         <translation>Gotas de agua</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <comment>the cube of the caption's ｍ; a blank where the caption writes m³</comment>
+        <translation> </translation>
     </message>
 </context>
 <context>
@@ -263,16 +268,16 @@
         <translation> (--zoom admite un número entero de %1 a %2; --help muestra cómo usar el programa)</translation>
     </message>
     <message>
-        <source>余分な引数 &apos;%1&apos; があります</source>
-        <translation>Sobra el argumento &apos;%1&apos;</translation>
+        <source>余分な引数 '%1' があります</source>
+        <translation>Sobra el argumento '%1'</translation>
     </message>
     <message>
-        <source>--zoom の値 &apos;%1&apos; は使えません</source>
-        <translation>No se puede usar el valor &apos;%1&apos; de --zoom</translation>
+        <source>--zoom の値 '%1' は使えません</source>
+        <translation>No se puede usar el valor '%1' de --zoom</translation>
     </message>
     <message>
-        <source>--lang の値 &apos;%1&apos; は使えません（%2）</source>
-        <translation>No se puede usar el valor &apos;%1&apos; de --lang (%2)</translation>
+        <source>--lang の値 '%1' は使えません（%2）</source>
+        <translation>No se puede usar el valor '%1' de --lang (%2)</translation>
     </message>
 </context>
 <context>
@@ -341,6 +346,10 @@ Buscado en:
     <message>
         <source>次へ</source>
         <translation>Siguiente</translation>
+    </message>
+    <message>
+        <source>言語 (Language)</source>
+        <translation>Idioma (Language)</translation>
     </message>
 </context>
 </TS>

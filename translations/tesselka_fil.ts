@@ -107,7 +107,7 @@
         <translation>Internal error.</translation>
     </message>
     <message>
-        <source>実行時エラー &apos;%1&apos;:
+        <source>実行時エラー '%1':
 
 %2</source>
         <translation>Run-time error '%1':
@@ -143,15 +143,15 @@
     </message>
     <message>
         <source>遅</source>
-        <translation>Mabagal</translation>
+        <translation variants="yes"><lengthvariant>Mabagal</lengthvariant><lengthvariant>½×</lengthvariant></translation>
     </message>
     <message>
         <source>中</source>
-        <translation>Katamtaman</translation>
+        <translation variants="yes"><lengthvariant>Katamtaman</lengthvariant><lengthvariant>1×</lengthvariant></translation>
     </message>
     <message>
         <source>速</source>
-        <translation>Mabilis</translation>
+        <translation variants="yes"><lengthvariant>Mabilis</lengthvariant><lengthvariant>2×</lengthvariant></translation>
     </message>
     <message>
         <source>グラフの説明の表示</source>
@@ -162,15 +162,15 @@
         <translation>Mga kondisyon</translation>
     </message>
     <message>
-        <source>気温&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;℃</source>
-        <translation>Temp. ng hangin　　　　　℃</translation>
+        <source>気温　　　　　℃</source>
+        <translation variants="yes"><lengthvariant>Temp. ng hangin　　　　　℃</lengthvariant><lengthvariant>Hangin　　　　　℃</lengthvariant></translation>
     </message>
     <message>
-        <source>湿度&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;％</source>
+        <source>湿度　　　　　％</source>
         <translation>Halumigmig　　　　　％</translation>
     </message>
     <message>
-        <source>最初のコップの水温&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;℃</source>
+        <source>最初のコップの水温　　　　　℃</source>
         <translation>Unang temp. ng tubig　　　　　℃</translation>
     </message>
     <message>
@@ -191,10 +191,10 @@
     </message>
     <message>
         <source>温度 (℃)</source>
-        <translation>Temperatura (℃)</translation>
+        <translation variants="yes"><lengthvariant>Temperatura (℃)</lengthvariant><lengthvariant>Temp. (℃)</lengthvariant></translation>
     </message>
     <message>
-        <source>現在のコップの水温&#x3000;&#x3000;&#x3000;&#x3000;℃</source>
+        <source>現在のコップの水温　　　　℃</source>
         <translation>Temp. ng tubig ngayon　　　　℃</translation>
     </message>
     <message>
@@ -212,6 +212,11 @@
     <message>
         <source>水    滴</source>
         <translation>Patak ng tubig</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <comment>the cube of the caption's ｍ; a blank where the caption writes m³</comment>
+        <translation> </translation>
     </message>
 </context>
 <context>
@@ -263,16 +268,16 @@
         <translation> (buong numero mula %1 hanggang %2 ang --zoom; ipinapakita ng --help kung paano gamitin)</translation>
     </message>
     <message>
-        <source>余分な引数 &apos;%1&apos; があります</source>
-        <translation>May sobrang argumento: &apos;%1&apos;</translation>
+        <source>余分な引数 '%1' があります</source>
+        <translation>May sobrang argumento: '%1'</translation>
     </message>
     <message>
-        <source>--zoom の値 &apos;%1&apos; は使えません</source>
-        <translation>Hindi magagamit ang halagang &apos;%1&apos; ng --zoom</translation>
+        <source>--zoom の値 '%1' は使えません</source>
+        <translation>Hindi magagamit ang halagang '%1' ng --zoom</translation>
     </message>
     <message>
-        <source>--lang の値 &apos;%1&apos; は使えません（%2）</source>
-        <translation>Hindi magagamit ang halagang &apos;%1&apos; ng --lang (%2)</translation>
+        <source>--lang の値 '%1' は使えません（%2）</source>
+        <translation>Hindi magagamit ang halagang '%1' ng --lang (%2)</translation>
     </message>
 </context>
 <context>
@@ -341,6 +346,10 @@ Hinanap sa:
     <message>
         <source>次へ</source>
         <translation>Susunod</translation>
+    </message>
+    <message>
+        <source>言語 (Language)</source>
+        <translation>Wika (Language)</translation>
     </message>
 </context>
 </TS>

@@ -107,7 +107,7 @@
         <translation>Erro interno.</translation>
     </message>
     <message>
-        <source>実行時エラー &apos;%1&apos;:
+        <source>実行時エラー '%1':
 
 %2</source>
         <translation>Erro em tempo de execução '%1':
@@ -143,15 +143,15 @@
     </message>
     <message>
         <source>遅</source>
-        <translation>Lento</translation>
+        <translation variants="yes"><lengthvariant>Lento</lengthvariant><lengthvariant>½×</lengthvariant></translation>
     </message>
     <message>
         <source>中</source>
-        <translation>Médio</translation>
+        <translation variants="yes"><lengthvariant>Médio</lengthvariant><lengthvariant>1×</lengthvariant></translation>
     </message>
     <message>
         <source>速</source>
-        <translation>Rápido</translation>
+        <translation variants="yes"><lengthvariant>Rápido</lengthvariant><lengthvariant>2×</lengthvariant></translation>
     </message>
     <message>
         <source>グラフの説明の表示</source>
@@ -162,15 +162,15 @@
         <translation>Condições</translation>
     </message>
     <message>
-        <source>気温&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;℃</source>
-        <translation>Temp. do ar　　　　　℃</translation>
+        <source>気温　　　　　℃</source>
+        <translation variants="yes"><lengthvariant>Temp. do ar　　　　　℃</lengthvariant><lengthvariant>Ar　　　　　℃</lengthvariant></translation>
     </message>
     <message>
-        <source>湿度&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;％</source>
+        <source>湿度　　　　　％</source>
         <translation>Umidade　　　　　％</translation>
     </message>
     <message>
-        <source>最初のコップの水温&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;℃</source>
+        <source>最初のコップの水温　　　　　℃</source>
         <translation>Temp. inicial da água　　　　　℃</translation>
     </message>
     <message>
@@ -191,10 +191,10 @@
     </message>
     <message>
         <source>温度 (℃)</source>
-        <translation>Temperatura (℃)</translation>
+        <translation variants="yes"><lengthvariant>Temperatura (℃)</lengthvariant><lengthvariant>Temp. (℃)</lengthvariant></translation>
     </message>
     <message>
-        <source>現在のコップの水温&#x3000;&#x3000;&#x3000;&#x3000;℃</source>
+        <source>現在のコップの水温　　　　℃</source>
         <translation>Temp. da água agora　　　　℃</translation>
     </message>
     <message>
@@ -212,6 +212,11 @@
     <message>
         <source>水    滴</source>
         <translation>Gotas de água</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <comment>the cube of the caption's ｍ; a blank where the caption writes m³</comment>
+        <translation> </translation>
     </message>
 </context>
 <context>
@@ -263,16 +268,16 @@
         <translation> (--zoom aceita um número inteiro de %1 a %2; --help mostra como usar o programa)</translation>
     </message>
     <message>
-        <source>余分な引数 &apos;%1&apos; があります</source>
-        <translation>Há um argumento a mais: &apos;%1&apos;</translation>
+        <source>余分な引数 '%1' があります</source>
+        <translation>Há um argumento a mais: '%1'</translation>
     </message>
     <message>
-        <source>--zoom の値 &apos;%1&apos; は使えません</source>
-        <translation>O valor &apos;%1&apos; de --zoom não pode ser usado</translation>
+        <source>--zoom の値 '%1' は使えません</source>
+        <translation>O valor '%1' de --zoom não pode ser usado</translation>
     </message>
     <message>
-        <source>--lang の値 &apos;%1&apos; は使えません（%2）</source>
-        <translation>O valor &apos;%1&apos; de --lang não pode ser usado (%2)</translation>
+        <source>--lang の値 '%1' は使えません（%2）</source>
+        <translation>O valor '%1' de --lang não pode ser usado (%2)</translation>
     </message>
 </context>
 <context>
@@ -341,6 +346,10 @@ Procurado em:
     <message>
         <source>次へ</source>
         <translation>Próximo</translation>
+    </message>
+    <message>
+        <source>言語 (Language)</source>
+        <translation>Idioma (Language)</translation>
     </message>
 </context>
 </TS>

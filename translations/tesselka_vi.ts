@@ -107,7 +107,7 @@
         <translation>Lỗi nội bộ.</translation>
     </message>
     <message>
-        <source>実行時エラー &apos;%1&apos;:
+        <source>実行時エラー '%1':
 
 %2</source>
         <translation>Lỗi khi chạy '%1':
@@ -143,15 +143,15 @@
     </message>
     <message>
         <source>遅</source>
-        <translation>Chậm</translation>
+        <translation variants="yes"><lengthvariant>Chậm</lengthvariant><lengthvariant>½×</lengthvariant></translation>
     </message>
     <message>
         <source>中</source>
-        <translation>Vừa</translation>
+        <translation variants="yes"><lengthvariant>Vừa</lengthvariant><lengthvariant>1×</lengthvariant></translation>
     </message>
     <message>
         <source>速</source>
-        <translation>Nhanh</translation>
+        <translation variants="yes"><lengthvariant>Nhanh</lengthvariant><lengthvariant>2×</lengthvariant></translation>
     </message>
     <message>
         <source>グラフの説明の表示</source>
@@ -162,15 +162,15 @@
         <translation>Điều kiện</translation>
     </message>
     <message>
-        <source>気温&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;℃</source>
-        <translation>Nhiệt độ KK　　　　　℃</translation>
+        <source>気温　　　　　℃</source>
+        <translation variants="yes"><lengthvariant>Nhiệt độ KK　　　　　℃</lengthvariant><lengthvariant>Không khí　　　　　℃</lengthvariant></translation>
     </message>
     <message>
-        <source>湿度&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;％</source>
+        <source>湿度　　　　　％</source>
         <translation>Độ ẩm　　　　　％</translation>
     </message>
     <message>
-        <source>最初のコップの水温&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;℃</source>
+        <source>最初のコップの水温　　　　　℃</source>
         <translation>Nhiệt độ nước ban đầu　　　　　℃</translation>
     </message>
     <message>
@@ -191,10 +191,10 @@
     </message>
     <message>
         <source>温度 (℃)</source>
-        <translation>Nhiệt độ (℃)</translation>
+        <translation variants="yes"><lengthvariant>Nhiệt độ (℃)</lengthvariant><lengthvariant>Nh.độ (℃)</lengthvariant></translation>
     </message>
     <message>
-        <source>現在のコップの水温&#x3000;&#x3000;&#x3000;&#x3000;℃</source>
+        <source>現在のコップの水温　　　　℃</source>
         <translation>Nhiệt độ nước hiện nay　　　　℃</translation>
     </message>
     <message>
@@ -212,6 +212,11 @@
     <message>
         <source>水    滴</source>
         <translation>Giọt nước</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <comment>the cube of the caption's ｍ; a blank where the caption writes m³</comment>
+        <translation> </translation>
     </message>
 </context>
 <context>
@@ -263,16 +268,16 @@
         <translation> (--zoom là số nguyên từ %1 đến %2; --help cho biết cách dùng)</translation>
     </message>
     <message>
-        <source>余分な引数 &apos;%1&apos; があります</source>
-        <translation>Có đối số thừa &apos;%1&apos;</translation>
+        <source>余分な引数 '%1' があります</source>
+        <translation>Có đối số thừa '%1'</translation>
     </message>
     <message>
-        <source>--zoom の値 &apos;%1&apos; は使えません</source>
-        <translation>Không dùng được giá trị --zoom &apos;%1&apos;</translation>
+        <source>--zoom の値 '%1' は使えません</source>
+        <translation>Không dùng được giá trị --zoom '%1'</translation>
     </message>
     <message>
-        <source>--lang の値 &apos;%1&apos; は使えません（%2）</source>
-        <translation>Không dùng được giá trị --lang &apos;%1&apos; (%2)</translation>
+        <source>--lang の値 '%1' は使えません（%2）</source>
+        <translation>Không dùng được giá trị --lang '%1' (%2)</translation>
     </message>
 </context>
 <context>
@@ -341,6 +346,10 @@
     <message>
         <source>次へ</source>
         <translation>Tiếp</translation>
+    </message>
+    <message>
+        <source>言語 (Language)</source>
+        <translation>Ngôn ngữ (Language)</translation>
     </message>
 </context>
 </TS>

@@ -107,7 +107,7 @@
         <translation>内部错误。</translation>
     </message>
     <message>
-        <source>実行時エラー &apos;%1&apos;:
+        <source>実行時エラー '%1':
 
 %2</source>
         <translation>运行时错误“%1”：
@@ -162,15 +162,15 @@
         <translation>条件设置</translation>
     </message>
     <message>
-        <source>気温&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;℃</source>
+        <source>気温　　　　　℃</source>
         <translation>气温　　　　　℃</translation>
     </message>
     <message>
-        <source>湿度&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;％</source>
+        <source>湿度　　　　　％</source>
         <translation>湿度　　　　　％</translation>
     </message>
     <message>
-        <source>最初のコップの水温&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;℃</source>
+        <source>最初のコップの水温　　　　　℃</source>
         <translation>杯中水的初始温度　　　　　℃</translation>
     </message>
     <message>
@@ -194,7 +194,7 @@
         <translation>温度 (℃)</translation>
     </message>
     <message>
-        <source>現在のコップの水温&#x3000;&#x3000;&#x3000;&#x3000;℃</source>
+        <source>現在のコップの水温　　　　℃</source>
         <translation>杯中水现在的温度　　　　℃</translation>
     </message>
     <message>
@@ -212,6 +212,11 @@
     <message>
         <source>水    滴</source>
         <translation>小 水 珠</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <comment>the cube of the caption's ｍ; a blank where the caption writes m³</comment>
+        <translation> </translation>
     </message>
 </context>
 <context>
@@ -263,15 +268,15 @@
         <translation>（--zoom 为 %1～%2 的整数。用 --help 查看用法）</translation>
     </message>
     <message>
-        <source>余分な引数 &apos;%1&apos; があります</source>
+        <source>余分な引数 '%1' があります</source>
         <translation>有多余的参数“%1”</translation>
     </message>
     <message>
-        <source>--zoom の値 &apos;%1&apos; は使えません</source>
+        <source>--zoom の値 '%1' は使えません</source>
         <translation>--zoom 的值“%1”不可用</translation>
     </message>
     <message>
-        <source>--lang の値 &apos;%1&apos; は使えません（%2）</source>
+        <source>--lang の値 '%1' は使えません（%2）</source>
         <translation>--lang 的值“%1”不可用（%2）</translation>
     </message>
 </context>
@@ -341,6 +346,10 @@
     <message>
         <source>次へ</source>
         <translation>下一步</translation>
+    </message>
+    <message>
+        <source>言語 (Language)</source>
+        <translation>语言 (Language)</translation>
     </message>
 </context>
 </TS>

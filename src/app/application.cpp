@@ -180,6 +180,7 @@ void set_up(QApplication& application, const QString& font_file, const model::La
     forms::install_fonts(font_file);
     access::install_accessibility();
     install_language(application, language, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    forms::use_language_font(QString::fromUtf8(language.code.data(), qsizetype(language.code.size())));
     forms::set_data_folders(data_folders());
     if (platform::shows_window_icons())  // decoding the icon's three sizes takes a while
         QApplication::setWindowIcon(globe_icon());

@@ -3,9 +3,22 @@
 #include "qt_texts.h"
 
 #include <QCoreApplication>
+#include <QPointer>
 #include <QTranslator>
 
 namespace tesselka::app {
+
+namespace {
+
+model::Language& installed()
+{
+    static model::Language language = model::kLanguages.front();
+    return language;
+}
+
+}  // namespace
+
+const model::Language& current_language() { return installed(); }
 
 model::Language chosen_language(const QStringList& arguments, const QStringList& system_languages)
 {
@@ -28,13 +41,17 @@ model::Language chosen_language(const QStringList& arguments, const QStringList&
 bool install_language(QCoreApplication& application, const model::Language& language,
                       const QString& qt_folder)
 {
+    static QPointer<QTranslator> ours;
     const QString code = QString::fromUtf8(language.code.data(), qsizetype(language.code.size()));
     install_qt_texts(application, code, qt_folder);
+    delete ours;  // leaving the application
+    installed() = language;
     if (language.code == model::kLanguages.front().code)
         return true;
-    auto* ours = new QTranslator(&application);
+    ours = new QTranslator(&application);
     if (!ours->load(QStringLiteral(":/i18n/tesselka_") + code)) {
         delete ours;
+        installed() = model::kLanguages.front();
         return false;
     }
     return QCoreApplication::installTranslator(ours);

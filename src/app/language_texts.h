@@ -17,9 +17,13 @@ namespace tesselka::app {
 model::Language chosen_language(const QStringList& arguments, const QStringList& system_languages);
 
 // Installs Qt's own texts in `language` (from `qt_folder`; English where Qt has none) and the
-// program's translation into it; Japanese is the program's own. Returns whether the program's
-// texts are in `language`. Once, before any window is made.
+// program's translation into it, in place of the language's before; Japanese is the program's
+// own. Returns whether the program's texts are in `language`. Windows take the texts as they
+// are made: those made before keep theirs.
 bool install_language(QCoreApplication& application, const model::Language& language,
                       const QString& qt_folder);
+
+// The language installed last; Japanese before any.
+const model::Language& current_language();
 
 }  // namespace tesselka::app

@@ -32,6 +32,25 @@ QString& first_face()
     return face;
 }
 
+// The languages' own fonts in the resources, regular and bold, and their faces once loaded.
+struct LanguageFont {
+    const char* language;
+    const char* regular;
+    const char* bold;
+    QString face;
+};
+LanguageFont language_fonts[] = {
+    {"zh_CN", ":/fonts/zh_CN.otf", ":/fonts/zh_CN-bold.otf", {}},
+    {"vi", ":/fonts/vi.ttf", ":/fonts/vi-bold.ttf", {}},
+};
+
+// The lesson's language.
+QString& language_now()
+{
+    static QString language;
+    return language;
+}
+
 // Registers the font and returns its family, or an empty string. An uncompressed resource is
 // handed over where it lies in the program: copied out of it, the font took 10 ms more and
 // 16 MB more memory at the peak.
@@ -65,17 +84,44 @@ void install_fonts(const QString& font_file)
     if (!family.isEmpty())
         first_face() = family;
     QFont::insertSubstitutions(kStoredFace, QStringList{first_face()} + kSystemFaces);
+    for (LanguageFont& font : language_fonts) {
+        font.face = load_font(QString::fromLatin1(font.regular));
+        load_font(QString::fromLatin1(font.bold));
+    }
     QApplication::setFont(ui_font());
     if (family.isEmpty())
         report_fallback(font_file);
 }
 
-QFont stored_font(double points, bool bold)
+QString language_face(const QString& language)
+{
+    for (const LanguageFont& font : language_fonts)
+        if (language == QLatin1String(font.language))
+            return font.face;
+    return {};
+}
+
+QStringList faces_for(const QString& language)
 {
     // The first face is named before the stored one: fontconfig would otherwise answer the
     // stored face with whatever sans face it likes best.
-    QFont font(first_face());
-    font.setFamilies(QStringList{first_face(), kStoredFace} + kSystemFaces);
+    QStringList faces = QStringList{first_face(), kStoredFace} + kSystemFaces;
+    if (const QString own = language_face(language); !own.isEmpty())
+        faces.prepend(own);
+    return faces;
+}
+
+void use_language_font(const QString& language)
+{
+    language_now() = language;
+    QApplication::setFont(ui_font());
+}
+
+QFont stored_font(double points, bool bold)
+{
+    const QStringList faces = faces_for(language_now());
+    QFont font(faces.front());
+    font.setFamilies(faces);
     font.setPointSizeF(points);
     font.setWeight(bold ? QFont::Bold : QFont::Normal);
     font.setStyleHint(QFont::SansSerif);

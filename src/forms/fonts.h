@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QString>
+#include <QStringList>
 
 namespace tesselka::forms {
 
@@ -18,7 +19,20 @@ inline const QString kCarriedFont = QStringLiteral(":/fonts/carried.ttf");
 // Japanese fonts.
 void install_fonts(const QString& font_file = kCarriedFont);
 
-// The stored face at a size in points, regular or bold.
+// The languages whose texts IPA P-Gothic cannot draw right, and the fonts the program carries for
+// them, cut down to their translations' characters: Chinese in Noto Sans CJK SC (a shared hanzi
+// in a Japanese font takes the Japanese shape), Vietnamese in DejaVu Sans (letters such as ạ
+// and ư are missing from IPA P-Gothic). Loaded by install_fonts.
+QString language_face(const QString& language);
+
+// The faces a language's texts are drawn in, first to last.
+QStringList faces_for(const QString& language);
+
+// Draws the texts of a language (a code of model/language.h) from now on: its own face first,
+// where it has one, then the stored face. Sets the application's default UI font again.
+void use_language_font(const QString& language);
+
+// The stored face at a size in points, regular or bold, behind the language's face.
 QFont stored_font(double points, bool bold = false);
 
 // `font`, given as laid out, at the zoom `factor` (zoom.h).

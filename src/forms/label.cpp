@@ -17,33 +17,50 @@ namespace {
 // A run of ideographic spaces in a caption is the room left for a list or a value that lies
 // over the label. The layouts were measured with a face whose ideographic space is about 0.6 em
 // wide; ours are a full em, which would push the caption out of its box. So each such space is
-// drawn 0.6 em wide.
+// set in a font 0.6 times the size, and a font narrowed to fit (text_fit.h) keeps the run as
+// wide: what lies over it does not narrow.
 QList<QTextLayout::FormatRange> blank_run_formats(const QString& text, const QFont& font)
 {
+    QFont small = font;
+    small.setStretch(QFont::AnyStretch);
+    if (font.pointSizeF() > 0)
+        small.setPointSizeF(0.6 * font.pointSizeF());
+    else
+        small.setPixelSize(qRound(0.6 * font.pixelSize()));
     QList<QTextLayout::FormatRange> ranges;
-    const qreal em = QFontMetricsF(font).horizontalAdvance(QChar(0x3000));
     for (int i = 0; i < text.size(); ++i) {
         if (text[i] != QChar(0x3000))
             continue;
         QTextLayout::FormatRange range{i, 1, {}};
-        range.format.setFont(font);
-        range.format.setFontLetterSpacingType(QFont::AbsoluteSpacing);
-        range.format.setFontLetterSpacing(-0.4 * em);
+        range.format.setFont(small);
         ranges << range;
     }
     return ranges;
 }
 
-// Whether a laid-out text lies in its room: no line wider, the last line not lower. A glyph's
-// outline box is a little larger than its ink, so `slack` pixels over are not counted.
+// Where a laid-out text's glyphs fall: the union of their outline boxes.
+QRectF ink_of(const QTextLayout& layout)
+{
+    QRectF ink;
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        const QRawFont font = run.rawFont();
+        const QList<quint32> glyphs = run.glyphIndexes();
+        const QList<QPointF> at = run.positions();
+        for (qsizetype i = 0; i < glyphs.size(); ++i)
+            if (const QRectF glyph = font.boundingRect(glyphs[i]); !glyph.isEmpty())
+                ink |= glyph.translated(at[i]);
+    }
+    return ink;
+}
+
+// Whether a laid-out text lies in its room: no more lines than the room's height holds at one em
+// apart (lay_out), and no glyph outside it. A glyph's outline box is a little larger than its
+// ink, so `slack` pixels over are not counted.
 bool lies_in(const QTextLayout& layout, const QSize& room, int slack)
 {
-    const int lines = layout.lineCount();
-    for (int i = 0; i < lines; ++i)
-        if (layout.lineAt(i).naturalTextWidth() > room.width() + slack)
-            return false;
-    const QTextLine last = layout.lineAt(lines - 1);
-    return last.y() + last.height() <= room.height() + slack;
+    if (layout.lineCount() * QFontInfo(layout.font()).pixelSize() > room.height() + slack)
+        return false;
+    return QRectF(QPointF(0, 0), room).adjusted(-slack, -slack, slack, slack).contains(ink_of(layout));
 }
 
 }  // namespace
@@ -102,7 +119,7 @@ Label::Shown Label::shown(const QSize& room) const
     auto fitting = [&](const QSize& size) {
         return fit_text(text_, zoom().font(font_), [&](const QString& text, const QFont& font) {
             QTextLayout layout(text, font, &device);
-            lay_out(layout, size.width());
+            lay_out(layout, size);
             return lies_in(layout, size, slack);
         });
     };
@@ -113,7 +130,7 @@ Label::Shown Label::shown(const QSize& room) const
     return {upright.text, upright.font};
 }
 
-void Label::lay_out(QTextLayout& layout, int width) const
+void Label::lay_out(QTextLayout& layout, const QSize& room) const
 {
     const QFont font = layout.font();
     const QString& caption = layout.text();
@@ -122,21 +139,24 @@ void Label::lay_out(QTextLayout& layout, int width) const
                                                       : Qt::AlignLeft;
     QTextOption option(h | Qt::AlignTop);
     // Japanese text may break between any two characters; a run that must stay whole, such as
-    // "(g)", overflows its box a little rather than split.
-    option.setWrapMode(QTextOption::WordWrap);
+    // "(g)", overflows its box a little rather than split. A box one line high never breaks:
+    // Qt would break a caption after its blank run however much room is left.
+    const int pitch = QFontInfo(font).pixelSize();
+    option.setWrapMode(room.height() < 2 * pitch ? QTextOption::NoWrap : QTextOption::WordWrap);
     layout.setTextOption(option);
     if (caption.contains(QChar(0x3000)))
         layout.setFormats(blank_run_formats(caption, font));
     // Lines one em apart, as in the face the layouts were made with; ours adds leading that
-    // would push the last line of a tall caption out of its box.
-    const int pitch = QFontInfo(font).pixelSize();
+    // would push the last line of a tall caption out of its box. A face that stands taller than
+    // IPA P-Gothic (Noto Sans CJK) is lifted to its baseline, 0.88 em below the line's top.
     layout.beginLayout();
     for (int y = 0;; y += pitch) {
         QTextLine line = layout.createLine();
         if (!line.isValid())
             break;
-        line.setLineWidth(width);
-        line.setPosition(QPointF(0, y));
+        line.setLineWidth(room.width());
+        const qreal lift = line.ascent() - 0.88 * pitch;
+        line.setPosition(QPointF(0, lift > 0.5 ? y - lift : y));
     }
     layout.endLayout();
 }
@@ -147,16 +167,8 @@ QRectF Label::inked() const
     const Shown shown = this->shown(box.size());
     QImage device(1, 1, QImage::Format_ARGB32_Premultiplied);
     QTextLayout layout(shown.text, shown.font, &device);
-    lay_out(layout, shown.turned ? box.height() : box.width());
-    QRectF ink;
-    for (const QGlyphRun& run : layout.glyphRuns()) {
-        const QRawFont font = run.rawFont();
-        const QList<quint32> glyphs = run.glyphIndexes();
-        const QList<QPointF> at = run.positions();
-        for (qsizetype i = 0; i < glyphs.size(); ++i)
-            if (const QRectF glyph = font.boundingRect(glyphs[i]); !glyph.isEmpty())
-                ink |= glyph.translated(at[i]);
-    }
+    lay_out(layout, shown.turned ? box.size().transposed() : box.size());
+    const QRectF ink = ink_of(layout);
     if (shown.turned)  // along the box's height from its bottom, across from its left
         return QRectF(box.left() + ink.top(), box.bottom() + 1 - ink.right(), ink.height(),
                       ink.width());
@@ -182,7 +194,7 @@ void Label::render(const QSize& size, qreal ratio) const
     const Shown shown = this->shown(text_box.size());
     // Drawn as text at the zoomed size, never as a blown-up picture of the text.
     QTextLayout layout(shown.text, shown.font, &image_);
-    lay_out(layout, shown.turned ? text_box.height() : text_box.width());
+    lay_out(layout, shown.turned ? text_box.size().transposed() : text_box.size());
     painter.setPen(fore_);
     if (shown.turned) {
         painter.translate(text_box.left(), text_box.bottom() + 1);

@@ -63,7 +63,7 @@ private:
     Shown shown(const QSize& room) const;
     void render(const QSize& size, qreal ratio) const;
     QRect text_box(const QRect& box) const;
-    void lay_out(QTextLayout& layout, int width) const;
+    void lay_out(QTextLayout& layout, const QSize& room) const;
 
     // Laying out text is the dearest part of a repaint, so the label keeps its painted image
     // until its look or size changes; moving it only moves the image.

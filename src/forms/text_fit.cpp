@@ -13,6 +13,7 @@ namespace {
 
 constexpr QChar kVariantSeparator(0x9C);
 constexpr int kNarrowest = 60;  // per cent of the font's own width
+constexpr int kSmallest = 60;   // per cent of the font's own size
 
 }  // namespace
 
@@ -34,6 +35,19 @@ FittedText fit_text(const QString& text, const QFont& font,
         if (fits(forms.back(), narrowed))
             return {forms.back(), narrowed};
     }
+    // A text too tall for its place (a stacked accent), or too long even when narrowest, is
+    // set smaller as well, as little as it may.
+    for (int size = 95; size >= kSmallest; size -= 5)
+        for (int stretch : {100, 80, kNarrowest}) {
+            QFont smaller = font;
+            smaller.setStretch(stretch == 100 ? int(QFont::AnyStretch) : stretch);
+            if (font.pointSizeF() > 0)
+                smaller.setPointSizeF(font.pointSizeF() * size / 100);
+            else
+                smaller.setPixelSize(font.pixelSize() * size / 100);
+            if (fits(forms.back(), smaller))
+                return {forms.back(), smaller};
+        }
     return {forms.back(), narrowed, false};
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // Fitting a text to its place. A translation may give a text in several forms, longest first,
 // separated by U+009C (Qt's length variants): the first form that fits is shown, and where none
-// does, the last is set narrower, down to 60 % of its width, as the lists set a long value.
+// does, the last is set narrower, down to 60 % of its width, as the lists set a long value, and
+// then smaller.
 
 #include <QFont>
 #include <QString>

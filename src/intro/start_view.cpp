@@ -2,6 +2,7 @@
 
 #include "platform/app_info.h"
 #include "forms/error_report.h"
+#include "forms/fonts.h"
 #include "forms/layout_helpers.h"
 #include "forms/picture.h"
 #include "forms/system_colors.h"
@@ -59,9 +60,35 @@ StartView::StartView() : Form(QStringLiteral("Tesselka(start)"), kWidth, kHeight
     Command1->setDefault(true);
     setFocusProxy(Command1);  // the keyboard focus is on "次へ" when the window opens
     Timer1 = new forms::Timer(this, 800);
+    add_language_list();
 
     connect(Command1, &QPushButton::clicked, this, forms::guarded([this] { Command1_Click(); }));
     Timer1->on_timer([this] { Timer1_Timer(); });
+}
+
+void StartView::add_language_list()
+{
+    language_list = forms::placed(new forms::ChoiceList(this), {2760, 3600, 1095, 375});
+    language_list->setAccessibleName(translated(QT_TRANSLATE_NOOP("StartView", "言語 (Language)")));
+    for (const model::Language& language : model::kLanguages) {
+        const QString code = QString::fromUtf8(language.code.data(), qsizetype(language.code.size()));
+        language_list->add_entry(QString::fromUtf8(language.name.data(), qsizetype(language.name.size())),
+                                 QString::fromUtf8(language.short_name.data(), qsizetype(language.short_name.size())),
+                                 forms::faces_for(code));
+    }
+    connect(language_list, &QComboBox::activated, this, [this](int i) {
+        forms::run_guarded([this, i] {
+            if (pick_)
+                pick_(model::kLanguages[std::size_t(i)]);
+        });
+    });
+}
+
+void StartView::show_language(const model::Language& language)
+{
+    for (std::size_t i = 0; i < model::kLanguages.size(); ++i)
+        if (model::kLanguages[i].code == language.code)
+            language_list->setCurrentIndex(int(i));
 }
 
 void StartView::load()

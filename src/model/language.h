@@ -11,18 +11,19 @@ namespace tesselka::model {
 
 struct Language {
     std::string_view code;  // as in the translation files' names and --lang: "pt_BR"
-    std::string_view name;  // in the language itself, for the list a pupil picks from
+    std::string_view name;        // in the language itself, for the list a pupil picks from
+    std::string_view short_name;  // the same where room is short
 };
 
 // Japanese first: the lesson's own language and the one taken when nothing else fits.
 inline constexpr std::array<Language, 7> kLanguages{{
-    {"ja", "日本語"},
-    {"en", "English"},
-    {"pt_BR", "Português (Brasil)"},
-    {"zh_CN", "中文（简体）"},
-    {"fil", "Filipino"},
-    {"vi", "Tiếng Việt"},
-    {"es", "Español"},
+    {"ja", "日本語", "日本語"},
+    {"en", "English", "English"},
+    {"pt_BR", "Português (Brasil)", "Português"},
+    {"zh_CN", "中文（简体）", "中文"},
+    {"fil", "Filipino", "Filipino"},
+    {"vi", "Tiếng Việt", "Tiếng Việt"},
+    {"es", "Español", "Español"},
 }};
 
 // The language with exactly this code, as --lang and ?lang= give it.

@@ -143,7 +143,8 @@ void MainView::lay_out_axis_labels()
     // One character wide, so that it reads top to bottom; the "3" beside its "ｍ".
     Label1 = &add_label(c, {120, 1080, 255, 2175}, QCoreApplication::translate("MainView", "１ｍ中の水蒸気量(g)"),
                         {.points = 11.25, .transparent = true, .align = Align::centre});
-    Label3 = &add_label(c, {360, 1320, 135, 255}, QStringLiteral("3"),
+    Label3 = &add_label(c, {360, 1320, 135, 255},
+                        QCoreApplication::translate("MainView", "3", "the cube of the caption's ｍ; a blank where the caption writes m³"),
                         {.points = 8.25, .transparent = true});
     Label2 = &add_label(c, {5880, 6120, 975, 255}, QCoreApplication::translate("MainView", "温度 (℃)"),
                         {.points = 11.25, .transparent = true});

@@ -83,9 +83,10 @@ before(async () => {
   browser = await puppeteer.launch({
     executablePath: process.env.CHROMIUM || "/usr/bin/chromium",
     headless: true,
-    // Software WebGL; and none of the browser's own connections, which this machine refuses.
+    // Software WebGL; none of the browser's own connections, which this machine refuses; and
+    // Japanese as the browser's language, as on a Japanese school's Chromebook.
     args: ["--no-sandbox", "--use-angle=swiftshader", "--enable-unsafe-swiftshader", "--no-first-run",
-           "--disable-background-networking", "--disable-component-update", "--disable-sync",
+           "--disable-background-networking", "--disable-component-update", "--disable-sync", "--accept-lang=ja",
            `--window-size=${page_size.width},${page_size.height}`],
     defaultViewport: page_size,  // a Chromebook with its touchpad and keyboard
   });
@@ -274,6 +275,44 @@ for (const screen of touchScreens) {
   });
 }
 
+// The page takes the language of its link (?lang=), else the browser's first that the lesson has,
+// else Japanese: its own texts, and the program's, told by --lang. The program's language shows in
+// the intro's last caption, which stays in the live region.
+const languageCases = [
+  { name: "a Portuguese link on a Japanese browser", query: "?lang=pt_BR", tag: "pt-BR", code: "pt_BR",
+    texts: ["Tesselka – Gotas no copo: por quê?", "Começar de novo", "Licenças"] },
+  { name: "no link on a Japanese browser", query: "", tag: "ja", code: "ja",
+    texts: ["Tesselka コップに水滴が付くのは？", "もう一度はじめる", "ライセンス"] },
+  { name: "an unknown link on a browser in traditional Chinese, then Spanish", query: "?lang=xx",
+    browser: "zh-TW,es-MX", tag: "es", code: "es",
+    texts: ["Tesselka – Gotas en el vaso: ¿por qué?", "Empezar otra vez", "Licencias"] },
+];
+
+test("the page and the program speak the language of the link, else the browser's", async () => {
+  for (const c of languageCases) {
+    const onPage = await browser.newPage();
+    if (c.browser)
+      await (await onPage.createCDPSession()).send("Emulation.setUserAgentOverride",
+                                                   { userAgent: await browser.userAgent(), acceptLanguage: c.browser });
+    await onPage.goto(url + c.query);
+    const shown = await onPage.evaluate(() => ({
+      tag: document.documentElement.lang,
+      texts: [document.title, document.getElementById("again").textContent, document.querySelector("a").textContent],
+      all: [...document.querySelectorAll("h1, p, button, a, #no-keyboard")].map(e => e.textContent)
+        .concat(document.getElementById("qtcanvas").getAttribute("aria-label")).join(" "),
+    }));
+    assert.equal(shown.tag, c.tag, c.name);
+    assert.deepEqual(shown.texts, c.texts, c.name);
+    if (c.tag !== "ja")
+      assert.doesNotMatch(shown.all, /[\u3040-\u30ff\u4e00-\u9fff]/, `${c.name}: Japanese left in the page`);
+    const last = lastCaption(c.code);
+    const heard = await onPage.waitForFunction(t => document.getElementById("said").textContent === t,
+                                               { timeout: 60000 }, last).then(() => last, () => said(onPage));
+    assert.equal(heard, last, `${c.name}: the program's intro`);
+    await onPage.close();
+  }
+});
+
 test("with the server gone, the page opens again from what the device kept", async () => {
   const kept = await page.evaluate(async () => {
     await navigator.serviceWorker.ready;
@@ -288,6 +327,17 @@ test("with the server gone, the page opens again from what the device kept", asy
   await waitForIntro(page, introBox);
   server = undefined;
 });
+
+// The intro's last caption as the program says it in the language `code`: the Japanese, or its
+// translation in the language's Linguist file.
+function lastCaption(code) {
+  const japanese = "どのようにして水滴がついたのでしょう。";
+  if (code === "ja") return japanese;
+  const ts = fs.readFileSync(new URL(`../../translations/tesselka_${code}.ts`, import.meta.url), "utf8");
+  const entities = { apos: "'", quot: '"', amp: "&", lt: "<", gt: ">" };
+  return ts.match(new RegExp(`<source>${japanese}</source>\\s*<translation>([^<]*)<`))[1]
+    .replace(/&(\w+);/g, (_, name) => entities[name]);
+}
 
 // The amounts of the lesson's table at 10 to 15 °C, in grams.
 const saturated = { 10: "9.40", 11: "10.00", 12: "10.70", 13: "11.40", 14: "12.10", 15: "12.80" };

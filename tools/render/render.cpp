@@ -17,6 +17,8 @@
 #include <QCommandLineParser>
 #include <QDir>
 
+#include "app/language_texts.h"
+
 #include <cstdio>
 
 using tesselka::run::MainWindow;
@@ -54,6 +56,7 @@ bool render_main(const QString& path, int ticks, bool labels)
 bool render_intro(const QString& path, int ticks)
 {
     tesselka::intro::StartView intro;
+    intro.show_language(tesselka::app::current_language());
     intro.load();
     intro.set_zoom(windows_zoom);
     for (int i = 0; i < ticks; ++i)
