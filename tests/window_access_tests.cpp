@@ -3,6 +3,7 @@
 #include "support/window_fixture.h"
 
 #include "app/application.h"
+#include "app/lesson.h"
 #include "intro/start_view.h"
 
 #include <QAccessible>

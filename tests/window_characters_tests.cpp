@@ -9,9 +9,12 @@
 #include "support/window_fixture.h"
 
 #include "app/picture_check.h"
+#include "forms/fonts.h"
+#include "model/language.h"
 #include "intro/start_view.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFile>
@@ -19,6 +22,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRawFont>
+#include <QXmlStreamReader>
 
 #include <set>
 
@@ -52,9 +56,14 @@ void add_accessible(Characters& out, QAccessibleInterface* iface)
 void add_window(Characters& out, QWidget& window)
 {
     add_accessible(out, QAccessible::queryAccessibleInterface(&window));
+    // An entry drawn in a language's own font (the language list's 中文, Tiếng Việt) is not the
+    // carried font's to draw.
+    const QString carried = QApplication::font().families().value(0);
     for (const QComboBox* list : window.findChildren<QComboBox*>())
         for (int i = 0; i < list->count(); ++i)
-            add(out, list->itemText(i));
+            if (const QVariant own = list->itemData(i, Qt::FontRole);
+                !own.isValid() || own.value<QFont>().families().value(0) == carried)
+                add(out, list->itemText(i));
 }
 
 // What a pupil may type into a list: ASCII, and the full-width digits and signs of a Japanese
@@ -226,9 +235,14 @@ TEST(CutDownFont, DrawsEveryKeptCharacterUnderItsOwnName)
     EXPECT_EQ(font.familyName(), "Tesselka P Gothic");
     const Characters kept = read_list();
     ASSERT_GT(kept.size(), 300u);
+    // The list of languages names some in their own font (中文（简体）, Tiếng Việt).
+    Characters elsewhere;
+    for (const model::Language& language : model::kLanguages)
+        if (!forms::language_face(QString::fromUtf8(language.code.data(), qsizetype(language.code.size()))).isEmpty())
+            add(elsewhere, QString::fromUtf8(language.name.data(), qsizetype(language.name.size())));
     QString lacking;
     for (char32_t c : kept)
-        if (!font.supportsCharacter(c))
+        if (!font.supportsCharacter(c) && !elsewhere.count(c))
             lacking += QString::fromUcs4(&c, 1);
     EXPECT_TRUE(lacking.isEmpty()) << lacking.toStdString();
     QFile file(QStringLiteral(TESSELKA_SUBSET_FONT));
@@ -242,5 +256,62 @@ TEST(CutDownFont, DrawsEveryKeptCharacterUnderItsOwnName)
             utf16 += char(c.unicode() >> 8), utf16 += char(c.unicode() & 0xFF);
         EXPECT_FALSE(bytes.contains(original.toUtf8()) || bytes.contains(utf16))
             << original.toStdString();
+    }
+}
+
+// The translations' characters, from a Linguist file: every form of every translation.
+Characters translated(const QString& code)
+{
+    QFile file(QStringLiteral(TESSELKA_TRANSLATIONS "/tesselka_%1.ts").arg(code));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
+    Characters out;
+    QXmlStreamReader xml(&file);
+    while (xml.readNextStartElement() || !xml.atEnd()) {
+        if (xml.isStartElement() && (xml.name() == u"translation" || xml.name() == u"lengthvariant"))
+            add(out, xml.readElementText(QXmlStreamReader::IncludeChildElements));
+        else if (!xml.isStartElement())
+            xml.readNext();
+    }
+    EXPECT_GT(out.size(), 30u) << code.toStdString();
+    return out;
+}
+
+// Chinese and Vietnamese are drawn in fonts of their own, cut down to their translations and
+// renamed: each draws every character of its translation and of its name in the language list,
+// regular and bold, and keeps none of its original names.
+TEST(LanguageFonts, DrawTheirTranslationsUnderTheirOwnNames)
+{
+    const struct {
+        const char* code;
+        const char* file;
+        const char* family;
+        const char* name;
+    } fonts[] = {{"zh_CN", ":/fonts/zh_CN%1.otf", "Tesselka Sans SC", "中文（简体）"},
+                 {"vi", ":/fonts/vi%1.ttf", "Tesselka Sans VI", "Tiếng Việt"}};
+    QFile carried_file(forms::kCarriedFont);
+    ASSERT_TRUE(carried_file.open(QIODevice::ReadOnly));
+    const QRawFont carried(carried_file.readAll(), 12);
+    for (const auto& f : fonts) {
+        Characters needed = translated(QString::fromLatin1(f.code));
+        add(needed, QString::fromUtf8(f.name));
+        for (const char* weight : {"", "-bold"}) {
+            const QString path = QString::fromLatin1(f.file).arg(QLatin1String(weight));
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+            const QByteArray bytes = file.readAll();
+            const QRawFont font(bytes, 12);
+            EXPECT_EQ(font.familyName(), QString::fromLatin1(f.family));
+            // Every letter; a sign it lacks (％, ½) comes from the carried font.
+            QString lacking;
+            for (char32_t c : needed)
+                if (!font.supportsCharacter(c) && (QChar::isLetter(c) || !carried.supportsCharacter(c)) &&
+                    !QChar::isSpace(c))
+                    lacking += QString::fromUcs4(&c, 1);
+            EXPECT_TRUE(lacking.isEmpty()) << path.toStdString() << " lacks " << lacking.toStdString();
+            // The originals' notices stay (their licences ask for them); their names go.
+            for (const char* original : {"Noto Sans", "NotoSans", "DejaVu Sans", "DejaVuSans"})
+                EXPECT_FALSE(bytes.contains(original)) << path.toStdString() << " names " << original;
+            EXPECT_LT(bytes.size(), 160 * 1024) << path.toStdString();
+        }
     }
 }

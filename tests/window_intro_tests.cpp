@@ -3,6 +3,7 @@
 #include "support/window_fixture.h"
 
 #include "app/application.h"
+#include "app/lesson.h"
 #include "platform/app_info.h"
 #include "forms/picture.h"
 #include "intro/start_view.h"

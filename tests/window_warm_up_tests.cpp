@@ -101,7 +101,10 @@ TEST(WarmUp, StartsAfterTheIntrosFirstPaintAndEndsWithItsLastStep)
     EXPECT_TRUE(warm_up->finished());
     EXPECT_TRUE(told);
     EXPECT_EQ(last_runs, 1);
-    EXPECT_EQ(QApplication::topLevelWidgets(), QWidgetList{&intro});
+    // No window made on the way (a list's pop-up, made with the list, is not one).
+    QWidgetList windows = QApplication::topLevelWidgets();
+    windows.removeIf([](const QWidget* w) { return w->windowType() == Qt::Popup; });
+    EXPECT_EQ(windows, QWidgetList{&intro});
 }
 
 // Hides a window as soon as its first paint is over, as 「次へ」 does at the earliest.

@@ -116,6 +116,21 @@
     </message>
 </context>
 <context>
+    <name>InputCheck</name>
+    <message>
+        <source>気温は -10 から 40 までの数で入力してください（単位 ℃）。</source>
+        <translation>Enter the air temperature as a number from -10 to 40 (in ℃).</translation>
+    </message>
+    <message>
+        <source>湿度は 0 から 100 までの数で入力してください（単位 ％）。</source>
+        <translation>Enter the humidity as a number from 0 to 100 (in %).</translation>
+    </message>
+    <message>
+        <source>最初のコップの水温は -10 から 40 までの数で入力してください（単位 ℃）。</source>
+        <translation>Enter the cup's starting water temperature as a number from -10 to 40 (in ℃).</translation>
+    </message>
+</context>
+<context>
     <name>MainView</name>
     <message>
         <source>コップに水滴が付くのは？</source>
@@ -143,15 +158,24 @@
     </message>
     <message>
         <source>遅</source>
-        <translation variants="yes"><lengthvariant>Slow</lengthvariant><lengthvariant>½×</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>Slow</lengthvariant>
+            <lengthvariant>½×</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>中</source>
-        <translation variants="yes"><lengthvariant>Medium</lengthvariant><lengthvariant>1×</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>Medium</lengthvariant>
+            <lengthvariant>1×</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>速</source>
-        <translation variants="yes"><lengthvariant>Fast</lengthvariant><lengthvariant>2×</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>Fast</lengthvariant>
+            <lengthvariant>2×</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>グラフの説明の表示</source>
@@ -191,7 +215,10 @@
     </message>
     <message>
         <source>温度 (℃)</source>
-        <translation variants="yes"><lengthvariant>Temperature (℃)</lengthvariant><lengthvariant>Temp. (℃)</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>Temperature (℃)</lengthvariant>
+            <lengthvariant>Temp. (℃)</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>現在のコップの水温　　　　℃</source>
@@ -218,12 +245,20 @@
         <comment>the cube of the caption's ｍ; a blank where the caption writes m³</comment>
         <translation> </translation>
     </message>
+    <message>
+        <source>Tesselka(コップに水滴が付くのは？)</source>
+        <translation>Tesselka (Droplets on a cup: why?)</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>F1 キーで、今の水温、水蒸気量、空気とコップのようすを読み上げます。</source>
         <translation>The F1 key reads out the water temperature, the amounts of water vapor, and how the air and the cup look now.</translation>
+    </message>
+    <message>
+        <source>言語 (Language)</source>
+        <translation>Language</translation>
     </message>
 </context>
 <context>

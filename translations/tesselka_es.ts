@@ -116,6 +116,21 @@
     </message>
 </context>
 <context>
+    <name>InputCheck</name>
+    <message>
+        <source>気温は -10 から 40 までの数で入力してください（単位 ℃）。</source>
+        <translation>Escribe la temperatura del aire como un número de -10 a 40 (en ℃).</translation>
+    </message>
+    <message>
+        <source>湿度は 0 から 100 までの数で入力してください（単位 ％）。</source>
+        <translation>Escribe la humedad como un número de 0 a 100 (en %).</translation>
+    </message>
+    <message>
+        <source>最初のコップの水温は -10 から 40 までの数で入力してください（単位 ℃）。</source>
+        <translation>Escribe la temperatura inicial del agua del vaso como un número de -10 a 40 (en ℃).</translation>
+    </message>
+</context>
+<context>
     <name>MainView</name>
     <message>
         <source>コップに水滴が付くのは？</source>
@@ -143,15 +158,24 @@
     </message>
     <message>
         <source>遅</source>
-        <translation variants="yes"><lengthvariant>Lento</lengthvariant><lengthvariant>½×</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>Lento</lengthvariant>
+            <lengthvariant>½×</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>中</source>
-        <translation variants="yes"><lengthvariant>Medio</lengthvariant><lengthvariant>1×</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>Medio</lengthvariant>
+            <lengthvariant>1×</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>速</source>
-        <translation variants="yes"><lengthvariant>Rápido</lengthvariant><lengthvariant>2×</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>Rápido</lengthvariant>
+            <lengthvariant>2×</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>グラフの説明の表示</source>
@@ -163,7 +187,10 @@
     </message>
     <message>
         <source>気温　　　　　℃</source>
-        <translation variants="yes"><lengthvariant>Temp. del aire　　　　　℃</lengthvariant><lengthvariant>Aire　　　　　℃</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>Temp. del aire　　　　　℃</lengthvariant>
+            <lengthvariant>Aire　　　　　℃</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>湿度　　　　　％</source>
@@ -191,7 +218,10 @@
     </message>
     <message>
         <source>温度 (℃)</source>
-        <translation variants="yes"><lengthvariant>Temperatura (℃)</lengthvariant><lengthvariant>Temp. (℃)</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>Temperatura (℃)</lengthvariant>
+            <lengthvariant>Temp. (℃)</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>現在のコップの水温　　　　℃</source>
@@ -218,12 +248,20 @@
         <comment>the cube of the caption's ｍ; a blank where the caption writes m³</comment>
         <translation> </translation>
     </message>
+    <message>
+        <source>Tesselka(コップに水滴が付くのは？)</source>
+        <translation>Tesselka (Gotas en el vaso: ¿por qué?)</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>F1 キーで、今の水温、水蒸気量、空気とコップのようすを読み上げます。</source>
         <translation>La tecla F1 lee en voz alta la temperatura del agua, las cantidades de vapor de agua y cómo están el aire y el vaso ahora.</translation>
+    </message>
+    <message>
+        <source>言語 (Language)</source>
+        <translation>Idioma (Language)</translation>
     </message>
 </context>
 <context>

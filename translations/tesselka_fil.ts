@@ -116,6 +116,21 @@
     </message>
 </context>
 <context>
+    <name>InputCheck</name>
+    <message>
+        <source>気温は -10 から 40 までの数で入力してください（単位 ℃）。</source>
+        <translation>Ilagay ang temperatura ng hangin bilang numero mula -10 hanggang 40 (sa ℃).</translation>
+    </message>
+    <message>
+        <source>湿度は 0 から 100 までの数で入力してください（単位 ％）。</source>
+        <translation>Ilagay ang halumigmig bilang numero mula 0 hanggang 100 (sa %).</translation>
+    </message>
+    <message>
+        <source>最初のコップの水温は -10 から 40 までの数で入力してください（単位 ℃）。</source>
+        <translation>Ilagay ang unang temperatura ng tubig sa baso bilang numero mula -10 hanggang 40 (sa ℃).</translation>
+    </message>
+</context>
+<context>
     <name>MainView</name>
     <message>
         <source>コップに水滴が付くのは？</source>
@@ -143,15 +158,24 @@
     </message>
     <message>
         <source>遅</source>
-        <translation variants="yes"><lengthvariant>Mabagal</lengthvariant><lengthvariant>½×</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>Mabagal</lengthvariant>
+            <lengthvariant>½×</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>中</source>
-        <translation variants="yes"><lengthvariant>Katamtaman</lengthvariant><lengthvariant>1×</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>Katamtaman</lengthvariant>
+            <lengthvariant>1×</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>速</source>
-        <translation variants="yes"><lengthvariant>Mabilis</lengthvariant><lengthvariant>2×</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>Mabilis</lengthvariant>
+            <lengthvariant>2×</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>グラフの説明の表示</source>
@@ -163,7 +187,10 @@
     </message>
     <message>
         <source>気温　　　　　℃</source>
-        <translation variants="yes"><lengthvariant>Temp. ng hangin　　　　　℃</lengthvariant><lengthvariant>Hangin　　　　　℃</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>Temp. ng hangin　　　　　℃</lengthvariant>
+            <lengthvariant>Hangin　　　　　℃</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>湿度　　　　　％</source>
@@ -191,7 +218,10 @@
     </message>
     <message>
         <source>温度 (℃)</source>
-        <translation variants="yes"><lengthvariant>Temperatura (℃)</lengthvariant><lengthvariant>Temp. (℃)</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>Temperatura (℃)</lengthvariant>
+            <lengthvariant>Temp. (℃)</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>現在のコップの水温　　　　℃</source>
@@ -218,12 +248,20 @@
         <comment>the cube of the caption's ｍ; a blank where the caption writes m³</comment>
         <translation> </translation>
     </message>
+    <message>
+        <source>Tesselka(コップに水滴が付くのは？)</source>
+        <translation>Tesselka (Bakit may patak sa baso?)</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>F1 キーで、今の水温、水蒸気量、空気とコップのようすを読み上げます。</source>
         <translation>Sa F1 key, babasahin nang malakas ang temperatura ng tubig, ang dami ng singaw ng tubig, at ang lagay ng hangin at ng baso ngayon.</translation>
+    </message>
+    <message>
+        <source>言語 (Language)</source>
+        <translation>Wika (Language)</translation>
     </message>
 </context>
 <context>

@@ -116,6 +116,21 @@
     </message>
 </context>
 <context>
+    <name>InputCheck</name>
+    <message>
+        <source>気温は -10 から 40 までの数で入力してください（単位 ℃）。</source>
+        <translation>Digite a temperatura do ar como um número de -10 a 40 (em ℃).</translation>
+    </message>
+    <message>
+        <source>湿度は 0 から 100 までの数で入力してください（単位 ％）。</source>
+        <translation>Digite a umidade como um número de 0 a 100 (em %).</translation>
+    </message>
+    <message>
+        <source>最初のコップの水温は -10 から 40 までの数で入力してください（単位 ℃）。</source>
+        <translation>Digite a temperatura inicial da água do copo como um número de -10 a 40 (em ℃).</translation>
+    </message>
+</context>
+<context>
     <name>MainView</name>
     <message>
         <source>コップに水滴が付くのは？</source>
@@ -143,15 +158,24 @@
     </message>
     <message>
         <source>遅</source>
-        <translation variants="yes"><lengthvariant>Lento</lengthvariant><lengthvariant>½×</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>Lento</lengthvariant>
+            <lengthvariant>½×</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>中</source>
-        <translation variants="yes"><lengthvariant>Médio</lengthvariant><lengthvariant>1×</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>Médio</lengthvariant>
+            <lengthvariant>1×</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>速</source>
-        <translation variants="yes"><lengthvariant>Rápido</lengthvariant><lengthvariant>2×</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>Rápido</lengthvariant>
+            <lengthvariant>2×</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>グラフの説明の表示</source>
@@ -163,7 +187,10 @@
     </message>
     <message>
         <source>気温　　　　　℃</source>
-        <translation variants="yes"><lengthvariant>Temp. do ar　　　　　℃</lengthvariant><lengthvariant>Ar　　　　　℃</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>Temp. do ar　　　　　℃</lengthvariant>
+            <lengthvariant>Ar　　　　　℃</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>湿度　　　　　％</source>
@@ -191,7 +218,10 @@
     </message>
     <message>
         <source>温度 (℃)</source>
-        <translation variants="yes"><lengthvariant>Temperatura (℃)</lengthvariant><lengthvariant>Temp. (℃)</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>Temperatura (℃)</lengthvariant>
+            <lengthvariant>Temp. (℃)</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>現在のコップの水温　　　　℃</source>
@@ -218,12 +248,20 @@
         <comment>the cube of the caption's ｍ; a blank where the caption writes m³</comment>
         <translation> </translation>
     </message>
+    <message>
+        <source>Tesselka(コップに水滴が付くのは？)</source>
+        <translation>Tesselka (Gotas no copo: por quê?)</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>F1 キーで、今の水温、水蒸気量、空気とコップのようすを読み上げます。</source>
         <translation>A tecla F1 lê em voz alta a temperatura da água, as quantidades de vapor de água e como estão o ar e o copo agora.</translation>
+    </message>
+    <message>
+        <source>言語 (Language)</source>
+        <translation>Idioma (Language)</translation>
     </message>
 </context>
 <context>

@@ -116,6 +116,21 @@
     </message>
 </context>
 <context>
+    <name>InputCheck</name>
+    <message>
+        <source>気温は -10 から 40 までの数で入力してください（単位 ℃）。</source>
+        <translation>Hãy nhập nhiệt độ không khí là một số từ -10 đến 40 (đơn vị ℃).</translation>
+    </message>
+    <message>
+        <source>湿度は 0 から 100 までの数で入力してください（単位 ％）。</source>
+        <translation>Hãy nhập độ ẩm là một số từ 0 đến 100 (đơn vị %).</translation>
+    </message>
+    <message>
+        <source>最初のコップの水温は -10 から 40 までの数で入力してください（単位 ℃）。</source>
+        <translation>Hãy nhập nhiệt độ ban đầu của nước trong cốc là một số từ -10 đến 40 (đơn vị ℃).</translation>
+    </message>
+</context>
+<context>
     <name>MainView</name>
     <message>
         <source>コップに水滴が付くのは？</source>
@@ -143,15 +158,24 @@
     </message>
     <message>
         <source>遅</source>
-        <translation variants="yes"><lengthvariant>Chậm</lengthvariant><lengthvariant>½×</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>Chậm</lengthvariant>
+            <lengthvariant>½×</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>中</source>
-        <translation variants="yes"><lengthvariant>Vừa</lengthvariant><lengthvariant>1×</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>Vừa</lengthvariant>
+            <lengthvariant>1×</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>速</source>
-        <translation variants="yes"><lengthvariant>Nhanh</lengthvariant><lengthvariant>2×</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>Nhanh</lengthvariant>
+            <lengthvariant>2×</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>グラフの説明の表示</source>
@@ -163,7 +187,10 @@
     </message>
     <message>
         <source>気温　　　　　℃</source>
-        <translation variants="yes"><lengthvariant>Nhiệt độ KK　　　　　℃</lengthvariant><lengthvariant>Không khí　　　　　℃</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>Nhiệt độ KK　　　　　℃</lengthvariant>
+            <lengthvariant>Không khí　　　　　℃</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>湿度　　　　　％</source>
@@ -191,7 +218,10 @@
     </message>
     <message>
         <source>温度 (℃)</source>
-        <translation variants="yes"><lengthvariant>Nhiệt độ (℃)</lengthvariant><lengthvariant>Nh.độ (℃)</lengthvariant></translation>
+        <translation variants="yes">
+            <lengthvariant>Nhiệt độ (℃)</lengthvariant>
+            <lengthvariant>Nh.độ (℃)</lengthvariant>
+        </translation>
     </message>
     <message>
         <source>現在のコップの水温　　　　℃</source>
@@ -218,12 +248,20 @@
         <comment>the cube of the caption's ｍ; a blank where the caption writes m³</comment>
         <translation> </translation>
     </message>
+    <message>
+        <source>Tesselka(コップに水滴が付くのは？)</source>
+        <translation>Tesselka (Vì sao cốc có giọt nước?)</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>F1 キーで、今の水温、水蒸気量、空気とコップのようすを読み上げます。</source>
         <translation>Phím F1 đọc to nhiệt độ nước, lượng hơi nước, và tình trạng không khí và cốc lúc này.</translation>
+    </message>
+    <message>
+        <source>言語 (Language)</source>
+        <translation>Ngôn ngữ (Language)</translation>
     </message>
 </context>
 <context>

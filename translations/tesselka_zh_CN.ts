@@ -116,6 +116,21 @@
     </message>
 </context>
 <context>
+    <name>InputCheck</name>
+    <message>
+        <source>気温は -10 から 40 までの数で入力してください（単位 ℃）。</source>
+        <translation>请输入 -10 到 40 之间的数作为气温（单位 ℃）。</translation>
+    </message>
+    <message>
+        <source>湿度は 0 から 100 までの数で入力してください（単位 ％）。</source>
+        <translation>请输入 0 到 100 之间的数作为湿度（单位 ％）。</translation>
+    </message>
+    <message>
+        <source>最初のコップの水温は -10 から 40 までの数で入力してください（単位 ℃）。</source>
+        <translation>请输入 -10 到 40 之间的数作为杯中水的初始温度（单位 ℃）。</translation>
+    </message>
+</context>
+<context>
     <name>MainView</name>
     <message>
         <source>コップに水滴が付くのは？</source>
@@ -218,12 +233,20 @@
         <comment>the cube of the caption's ｍ; a blank where the caption writes m³</comment>
         <translation> </translation>
     </message>
+    <message>
+        <source>Tesselka(コップに水滴が付くのは？)</source>
+        <translation>Tesselka（杯子上为什么有水珠？）</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>F1 キーで、今の水温、水蒸気量、空気とコップのようすを読み上げます。</source>
         <translation>按 F1 键，朗读现在的水温、水蒸气量以及空气和杯子的情况。</translation>
+    </message>
+    <message>
+        <source>言語 (Language)</source>
+        <translation>语言 (Language)</translation>
     </message>
 </context>
 <context>

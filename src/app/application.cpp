@@ -10,17 +10,16 @@
 #include "forms/zoom.h"
 #include "intro/start_view.h"
 #include "language_texts.h"
+#include "lesson.h"
 #include "options.h"
 #include "picture_check.h"
 #include "run/main_window.h"
-#include "warm_up.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QPointer>
 #include <QScreen>
 #include <QStyleFactory>
 
@@ -156,16 +155,6 @@ private:
     static inline std::vector<Message> held_;
 };
 
-// The zoom a window of `width` x `height` twips starts at: as asked, or in full screen the one at
-// which it fills the screen.
-double start_zoom(const Options& options, double width, double height)
-{
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!options.full_screen || !screen)
-        return options.zoom;
-    return forms::Form::zoom_to_fill(width, height, screen->geometry().size());
-}
-
 }  // namespace
 
 void set_up(QApplication& application, const QString& font_file, const model::Language& language)
@@ -179,57 +168,10 @@ void set_up(QApplication& application, const QString& font_file, const model::La
     QApplication::setPalette(QApplication::style()->standardPalette());
     forms::install_fonts(font_file);
     access::install_accessibility();
-    install_language(application, language, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    forms::use_language_font(QString::fromUtf8(language.code.data(), qsizetype(language.code.size())));
+    use_language(application, language);
     forms::set_data_folders(data_folders());
     if (platform::shows_window_icons())  // decoding the icon's three sizes takes a while
         QApplication::setWindowIcon(globe_icon());
-}
-
-run::MainWindow* make_main_window(forms::Zoom zoom)
-{
-    auto* main = new run::MainWindow;
-    main->setAttribute(Qt::WA_DeleteOnClose);
-    main->load();
-    main->set_zoom(zoom);
-    main->center_on_screen();
-    return main;
-}
-
-namespace {
-
-// The simulation window made and drawn, hidden, while the intro shows, at the intro's zoom. In
-// full screen it is drawn at the zoom that fills the screen, and Esc gives back that zoom.
-run::MainWindow* prepare_main_window(const Options& options, const intro::StartView& intro)
-{
-    run::MainWindow* main = make_main_window(intro.windowed_zoom());
-    if (options.full_screen)
-        main->set_full_screen(true);
-    main->draw_hidden();
-    return main;
-}
-
-}  // namespace
-
-run::MainWindow* hand_over(intro::StartView* intro, run::MainWindow* prepared)
-{
-    // The intro closes before the simulation window shows; without this the application would
-    // take the moment with no window open for the end of the program.
-    QGuiApplication::setQuitOnLastWindowClosed(false);
-    struct Restore {
-        ~Restore() { QGuiApplication::setQuitOnLastWindowClosed(true); }
-    } restore;
-    // Full screen goes over to the simulation window. One made now takes the zoom the intro
-    // gives back when it leaves full screen; a prepared one has it already.
-    const bool full_screen = intro->full_screen();
-    const forms::Zoom zoom = intro->windowed_zoom();
-    if (!prepared)
-        intro->set_full_screen(false);
-    intro->close();
-    run::MainWindow* main = prepared ? prepared : make_main_window(zoom);
-    main->set_full_screen(full_screen);
-    main->show();
-    return main;
 }
 
 int run(int argc, char** argv)
@@ -259,32 +201,9 @@ int run(int argc, char** argv)
         return 2;
     }
 
-    auto* intro = new intro::StartView;
-    intro->setAttribute(Qt::WA_DeleteOnClose);
-    // The simulation window is made while the intro shows, as the warm-up's last step; it is
-    // deleted here if the intro is closed without 「次へ」.
-    QPointer<run::MainWindow> prepared;
-    intro->on_next([intro, &prepared] { hand_over(intro, prepared.get()); });
-    new WarmUp(*intro, start_zoom(*options, run::MainWindow::kWidth, run::MainWindow::kHeight),
-               forms::guarded([&prepared, &options, intro] { prepared = prepare_main_window(*options, *intro); }));
-    forms::run_guarded([intro, zoom = forms::Zoom(options->zoom), full_screen = options->full_screen] {
-        intro->load();
-        intro->set_zoom(zoom);
-        // In the browser, every window at the largest step at which the simulation window, the
-        // larger, fits the page; the page is their frame.
-        platform::follow_page([](QSize room) {
-            forms::zoom_windows(forms::Zoom::largest_fitting_step(
-                run::MainWindow::kWidth, run::MainWindow::kHeight, QSize(0, 0), room));
-        });
-        intro->center_on_screen();
-        intro->set_full_screen(full_screen);
-        intro->show();
-        intro->Command1->setFocus();
-    });
-    const int status = application.exec();
-    if (prepared && !prepared->isVisible())
-        delete prepared;
-    return status;
+    Lesson lesson(*options);
+    lesson.open();
+    return application.exec();
 }
 
 }  // namespace tesselka::app

@@ -2,7 +2,10 @@
 
 #include "qt_texts.h"
 
+#include "forms/fonts.h"
+
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QPointer>
 #include <QTranslator>
 
@@ -55,6 +58,12 @@ bool install_language(QCoreApplication& application, const model::Language& lang
         return false;
     }
     return QCoreApplication::installTranslator(ours);
+}
+
+void use_language(QCoreApplication& application, const model::Language& language)
+{
+    install_language(application, language, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    forms::use_language_font(QString::fromUtf8(language.code.data(), qsizetype(language.code.size())));
 }
 
 }  // namespace tesselka::app

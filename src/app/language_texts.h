@@ -23,6 +23,10 @@ model::Language chosen_language(const QStringList& arguments, const QStringList&
 bool install_language(QCoreApplication& application, const model::Language& language,
                       const QString& qt_folder);
 
+// The lesson in `language` from now on: its texts (install_language, with Qt's from Qt's own
+// folder) and its font.
+void use_language(QCoreApplication& application, const model::Language& language);
+
 // The language installed last; Japanese before any.
 const model::Language& current_language();
 

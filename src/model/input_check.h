@@ -20,7 +20,8 @@ std::optional<double> accept_humidity(std::string_view text);
 // The check for one field.
 std::optional<double> accept(Field field, std::string_view text);
 
-// The Japanese message that names the field and what it accepts (UTF-8).
+// The message that names the field and what it accepts, in Japanese (UTF-8): the source text of
+// its translations, which the window looks up.
 std::string rejection_message(Field field);
 
 }  // namespace tesselka::model

@@ -7,6 +7,7 @@
 #include <Qt>
 
 #include <functional>
+#include <string_view>
 
 class QDialog;
 class QSize;
@@ -46,6 +47,10 @@ void end_program(int status);
 // Runs `then` once what has just been painted is on the screen. A desktop shows a paint as it
 // ends; the page shows it at its next animation frame, which work started at once would hold up.
 void after_painted(std::function<void()> then);
+
+// The lesson's language is now `code` (model/language.h). In the browser the page's own texts
+// and the language it gives screen readers follow; a desktop has nothing more to tell.
+void language_changed(std::string_view code);
 
 // In the browser, the windows live in the page: `fit` is called with the page's room now and
 // whenever it is resized or turned, to size the windows for it, and each window of fixed size

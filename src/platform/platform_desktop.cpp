@@ -40,6 +40,8 @@ void after_painted(std::function<void()> then)
     then();
 }
 
+void language_changed(std::string_view) {}
+
 void follow_page(std::function<void(QSize)>) {}
 
 PupilInput pupil_input()

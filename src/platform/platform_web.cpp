@@ -10,6 +10,7 @@
 #include <emscripten/html5.h>
 
 #include <memory>
+#include <string>
 
 namespace tesselka::platform {
 namespace {
@@ -32,6 +33,10 @@ EM_JS(void, page_no_keyboard_note, (), {
 // Marks on the page's time line: the bench's split of the start, and the page's cue to keep its
 // files (index.html waits for the first "tesselka: painted").
 EM_JS(void, page_mark, (const char* name), { performance.mark(UTF8ToString(name)); });
+EM_JS(void, page_language, (const char* code), {
+    if (typeof tesselkaLanguage === "function")
+        tesselkaLanguage(UTF8ToString(code));
+});
 EM_JS(void, page_say, (const char* text), {
     if (typeof tesselkaSay === "function")
         tesselkaSay(UTF8ToString(text));
@@ -118,6 +123,11 @@ void end_program(int status)
     for (QWidget* window : QApplication::topLevelWidgets())
         window->hide();
     show_closing_page(status);
+}
+
+void language_changed(std::string_view code)
+{
+    page_language(std::string(code).c_str());
 }
 
 void after_painted(std::function<void()> then)

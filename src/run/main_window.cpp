@@ -7,7 +7,10 @@
 #include "model/cup.h"
 #include "model/numbers.h"
 
+#include "forms/fonts.h"
+
 #include <QCoreApplication>
+#include <QMenu>
 #include <QShortcut>
 
 namespace tesselka::run {
@@ -65,6 +68,51 @@ void MainWindow::connect_events()
     Timer1->on_timer([this] { Timer1_Timer(); });
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(f1, &QShortcut::activated, this, guarded([this] { F1_Press(); }));
+    auto* f2 = new QShortcut(QKeySequence(Qt::Key_F2), this);
+    connect(f2, &QShortcut::activated, this, guarded([this] { show_languages(); }));
+}
+
+void MainWindow::offer_languages(const model::Language& current,
+                                 std::function<void(const model::Language&)> pick)
+{
+    language_ = current;
+    pick_language_ = std::move(pick);
+}
+
+void MainWindow::show_languages()
+{
+    if (!pick_language_)
+        return;
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->setAccessibleName(QCoreApplication::translate("MainWindow", "言語 (Language)"));
+    for (const model::Language& language : model::kLanguages) {
+        QAction* item = menu->addAction(QString::fromUtf8(language.name.data(), qsizetype(language.name.size())));
+        QFont font = menu->font();
+        font.setFamilies(forms::faces_for(QString::fromUtf8(language.code.data(), qsizetype(language.code.size()))));
+        item->setFont(font);
+        item->setCheckable(true);
+        item->setChecked(language.code == language_.code);
+        if (item->isChecked())
+            menu->setActiveAction(item);
+        connect(item, &QAction::triggered, this, [this, language] {
+            if (language.code != language_.code)
+                forms::run_guarded([this, language] { pick_language_(language); });
+        });
+    }
+    menu->popup(mapToGlobal(client_origin() + QPoint(width() / 3, height() / 4)));
+}
+
+void MainWindow::take_settings(MainWindow& other)
+{
+    forms::ComboBox* const lists[] = {kion, situdo, t0};
+    for (int i = 0; i < 3; ++i)
+        lists[i]->set_text(other.accepted_[std::size_t(i)]);
+    for (int i = 0; i < ssp.size(); ++i)
+        ssp(i).setChecked(other.ssp(i).isChecked());
+    Check1->setChecked(other.Check1->isChecked());
+    Check1_Click();
+    reset_run();
 }
 
 void MainWindow::load()
@@ -101,7 +149,7 @@ void MainWindow::check_inputs()
             // Written back plainly, so " ２５ " runs and shows as "25".
             accepted(field) = QString::fromStdString(number_text(*value));
         } else {
-            messages << QString::fromStdString(rejection_message(field));
+            messages << QCoreApplication::translate("InputCheck", rejection_message(field).c_str());
         }
         if (list->text() != accepted(field))
             list->set_text(accepted(field));

@@ -9,6 +9,7 @@
 #include "narration.h"
 
 #include "model/input_check.h"
+#include "model/language.h"
 #include "screen/main_view.h"
 
 #include <array>
@@ -36,6 +37,13 @@ public:
     // The key that speaks the whole state, as the window's description says.
     void F1_Press() { narration_.whole_state(); }
 
+    // F2 opens the list of the lesson's languages, `current` marked; picking another runs
+    // `pick`. The window's own face has no room for the list.
+    void offer_languages(const model::Language& current,
+                         std::function<void(const model::Language&)> pick);
+    // The settings the pupil made in `other`: the lists' values, the speed, the graph's labels.
+    void take_settings(MainWindow& other);
+
     // How a rejected typed value is told to the pupil: a modal message box by default. Tests put
     // their own in place; returns the one before.
     using MessageFunction = std::function<void(QWidget* parent, const QString& text)>;
@@ -46,7 +54,11 @@ private:
     // Puts back the last accepted text of every list whose typed text is no number in range.
     void check_inputs();
 
+    void show_languages();
+
     QString& accepted(model::Field field) { return accepted_[static_cast<int>(field)]; }
+    model::Language language_ = model::kLanguages.front();
+    std::function<void(const model::Language&)> pick_language_;
     std::array<QString, 3> accepted_;  // the last accepted text of each list, by its field
     Narration narration_{*this};
 };

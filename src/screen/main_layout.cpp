@@ -24,7 +24,7 @@ const QColor kWhite(255, 255, 255);
 }  // namespace
 
 MainView::MainView()
-    : Form(QStringLiteral("Tesselka(コップに水滴が付くのは？)"), kWidth, kHeight)
+    : Form(QCoreApplication::translate("MainView", "Tesselka(コップに水滴が付くのは？)"), kWidth, kHeight)
 {
     lay_out_title_and_run_controls();
     lay_out_setting();

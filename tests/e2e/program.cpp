@@ -1,5 +1,7 @@
 #include "program.h"
 
+#include <algorithm>
+
 #include "support/copied_program.h"
 
 #include <QDir>
@@ -88,8 +90,14 @@ void Program::start(const QStringList& arguments)
             ? QStringList{bin_.filePath(QStringLiteral("tesselka"))}
             : QStringList{qEnvironmentVariable("TESSELKA_E2E_WINE", QStringLiteral("wine")),
                           bin_.filePath(QStringLiteral("tesselka.exe"))};
+    // Windows' language under Wine is English: the lesson is asked for in Japanese unless the
+    // test asks for another.
+    const bool language_given = std::any_of(arguments.begin(), arguments.end(), [](const QString& a) {
+        return a.startsWith(QLatin1String("--lang"));
+    });
+    const QStringList language = language_given ? QStringList() : QStringList{QStringLiteral("--lang=ja")};
     // No platform asked for: a real window on the test's display.
-    process_ = std::make_unique<testing::Process>(command + arguments, work_.path(),
+    process_ = std::make_unique<testing::Process>(command + language + arguments, work_.path(),
                                                   testing::environment({}));
 }
 

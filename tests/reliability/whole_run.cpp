@@ -7,6 +7,7 @@
 // a step did not do what it should; an uncaught error exits 1 through the program's own report.
 
 #include "app/application.h"
+#include "app/lesson.h"
 #include "app/picture_check.h"
 #include "forms/error_report.h"
 #include "intro/start_view.h"

@@ -52,6 +52,8 @@ def rename(font, family):
         for key in ("FullName", "FamilyName"):
             if hasattr(top, key):
                 setattr(top, key, family)
+        for sub in getattr(top, "FDArray", []):  # "NotoSansCJKjp-Regular-Alphabetic"
+            sub.FontName = postscript + sub.FontName[sub.FontName.find("-"):]
 
 
 def open_face(original):
@@ -67,7 +69,8 @@ def open_face(original):
 def characters(source):
     if source.endswith(".ts"):
         root = ElementTree.parse(source).getroot()
-        return "".join(t.text or "" for t in root.iter() if t.tag in ("translation", "numerusform"))
+        forms = ("translation", "numerusform", "lengthvariant")
+        return "".join(t.text or "" for t in root.iter() if t.tag in forms)
     with open(source, encoding="utf-8") as f:
         return f.read()
 
