@@ -30,7 +30,10 @@ add_source_list() {
   $sudo apt-get update -qq
 }
 
-run=(cmake g++ make pkg-config qt6-base-dev libgl-dev fonts-ipafont-gothic qt6-translations-l10n)
+# The program carries IPA P-Gothic, and fonts for Chinese and Vietnamese cut down (fonttools) to
+# its translations, which Linguist's lrelease compiles.
+run=(cmake g++ make pkg-config qt6-base-dev libgl-dev fonts-ipafont-gothic qt6-translations-l10n
+     qt6-l10n-tools fonttools fonts-noto-cjk fonts-dejavu-core)
 package=(dpkg-dev file)
 # IPA P-Gothic goes into the program; the font tests also draw with DejaVu and Noto Sans CJK;
 # the speech tests need the accessibility bus, and the screen-reader test listens to Orca.

@@ -26,6 +26,7 @@ const QPoint kSitudoText(560, 459);
 const QPoint kCupPicture(596, 164);    // inside Picture2's border
 const QPoint kIntroPicture(20, 60);    // inside the intro's Picture1
 const QPoint kIntroNext(300, 252);
+const QPoint kIntroLanguages(220, 252);
 
 int stage_at(const QImage& shot, QPoint at)
 {
@@ -245,6 +246,48 @@ TEST_F(EndToEnd, ATypedBadValueIsRefusedWithAMessageAndTheLessonGoesOn)
     EXPECT_EQ(thermometer(Desktop::shot(main)), 29);
     const QImage shot = Desktop::shot(main);
     EXPECT_EQ(circles(shot), expected_circles(0, 19, 10));  // still 60 %: 18.24 g at 29 degrees
+}
+
+// A pupil who reads Portuguese picks Português from the intro's list (the window is made anew in
+// it), and the simulation window that 「次へ」 (Próximo) opens is in Portuguese, its title says;
+// a run condenses and a bad value is refused there as in Japanese.
+TEST_F(EndToEnd, APortugueseLessonPickedInTheIntrosList)
+{
+    const WindowId japanese = open_intro();
+    Desktop::click(japanese, kIntroLanguages);
+    Desktop::key(japanese, QStringLiteral("Down"));
+    Desktop::key(japanese, QStringLiteral("Down"));
+    Desktop::key(japanese, QStringLiteral("Return"));
+    QElapsedTimer clock;
+    clock.start();
+    do
+        pause(50);
+    while ((Desktop::count(kIntro) != 1 || Desktop::find(kIntro, 0) == japanese) && clock.elapsed() < 5000);
+    const auto portuguese = Desktop::find(kIntro, 0);
+    ASSERT_TRUE(portuguese.has_value());
+    ASSERT_NE(*portuguese, japanese) << "the intro was not made anew";
+    EXPECT_EQ(Desktop::geometry(*portuguese).size(), QSize(374, 278));
+
+    Desktop::click(*portuguese, kIntroNext);
+    const auto main = Desktop::find(QStringLiteral("Tesselka (Gotas no copo: por quê?)"));
+    ASSERT_TRUE(main.has_value());
+    EXPECT_FALSE(Desktop::exists(kMain));
+    pause(program.start_timeout_ms() / 30);
+    Desktop::click(*main, kFast);
+    Desktop::click(*main, kStart);
+    const QImage shot = wait_for_temperature(*main, 20, 10000);
+    EXPECT_EQ(circles(shot), expected_circles(2, 17, 0));
+    Desktop::click(*main, kStop);
+
+    Desktop::click(*main, kSitudoText);
+    Desktop::key(*main, QStringLiteral("ctrl+a"));
+    Desktop::type(*main, QStringLiteral("abc"));
+    Desktop::key(*main, QStringLiteral("Return"));
+    const auto message = Desktop::find(kMessage, 5000);
+    ASSERT_TRUE(message.has_value());
+    Desktop::key(*message, QStringLiteral("Return"));
+    EXPECT_TRUE(Desktop::wait_gone(kMessage));
+    EXPECT_FALSE(program.wait_exit(300));
 }
 
 TEST_F(EndToEnd, WindowsKeepTheirSizeAndTheCloseBoxEndsTheProgram)
