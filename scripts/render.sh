@@ -11,3 +11,8 @@ scripts/build.sh -DTESSELKA_TESTS=OFF
 cd build
 QT_QPA_PLATFORM=offscreen ./tesselka_render "$out"
 QT_QPA_PLATFORM=offscreen ./tesselka_render "$out" --zoom 200
+# The other languages, each in a folder of its own, as laid out.
+for language in en pt_BR zh_CN fil vi es; do
+  mkdir -p "$out/languages/$language"
+  QT_QPA_PLATFORM=offscreen ./tesselka_render "$out/languages/$language" --lang "$language"
+done

@@ -253,12 +253,12 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>F1 キーで、今の水温、水蒸気量、空気とコップのようすを読み上げます。</source>
-        <translation>The F1 key reads out the water temperature, the amounts of water vapor, and how the air and the cup look now.</translation>
-    </message>
-    <message>
         <source>言語 (Language)</source>
         <translation>Language</translation>
+    </message>
+    <message>
+        <source>F1 キーで、今の水温、水蒸気量、空気とコップのようすを読み上げます。F2 キーで言語 (Language) を選べます。</source>
+        <translation>The F1 key reads out the water temperature, the amounts of water vapor, and how the air and the cup look now. The F2 key picks the language.</translation>
     </message>
 </context>
 <context>

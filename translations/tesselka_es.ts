@@ -256,12 +256,12 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>F1 キーで、今の水温、水蒸気量、空気とコップのようすを読み上げます。</source>
-        <translation>La tecla F1 lee en voz alta la temperatura del agua, las cantidades de vapor de agua y cómo están el aire y el vaso ahora.</translation>
-    </message>
-    <message>
         <source>言語 (Language)</source>
         <translation>Idioma (Language)</translation>
+    </message>
+    <message>
+        <source>F1 キーで、今の水温、水蒸気量、空気とコップのようすを読み上げます。F2 キーで言語 (Language) を選べます。</source>
+        <translation>La tecla F1 lee en voz alta la temperatura del agua, las cantidades de vapor de agua y cómo están el aire y el vaso ahora. La tecla F2 elige el idioma (Language).</translation>
     </message>
 </context>
 <context>

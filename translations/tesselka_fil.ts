@@ -256,12 +256,12 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>F1 キーで、今の水温、水蒸気量、空気とコップのようすを読み上げます。</source>
-        <translation>Sa F1 key, babasahin nang malakas ang temperatura ng tubig, ang dami ng singaw ng tubig, at ang lagay ng hangin at ng baso ngayon.</translation>
-    </message>
-    <message>
         <source>言語 (Language)</source>
         <translation>Wika (Language)</translation>
+    </message>
+    <message>
+        <source>F1 キーで、今の水温、水蒸気量、空気とコップのようすを読み上げます。F2 キーで言語 (Language) を選べます。</source>
+        <translation>Sa F1 key, babasahin nang malakas ang temperatura ng tubig, ang dami ng singaw ng tubig, at ang lagay ng hangin at ng baso ngayon. Sa F2 key, pipili ng wika (Language).</translation>
     </message>
 </context>
 <context>

@@ -256,12 +256,12 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>F1 キーで、今の水温、水蒸気量、空気とコップのようすを読み上げます。</source>
-        <translation>A tecla F1 lê em voz alta a temperatura da água, as quantidades de vapor de água e como estão o ar e o copo agora.</translation>
-    </message>
-    <message>
         <source>言語 (Language)</source>
         <translation>Idioma (Language)</translation>
+    </message>
+    <message>
+        <source>F1 キーで、今の水温、水蒸気量、空気とコップのようすを読み上げます。F2 キーで言語 (Language) を選べます。</source>
+        <translation>A tecla F1 lê em voz alta a temperatura da água, as quantidades de vapor de água e como estão o ar e o copo agora. A tecla F2 escolhe o idioma (Language).</translation>
     </message>
 </context>
 <context>

@@ -256,12 +256,12 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>F1 キーで、今の水温、水蒸気量、空気とコップのようすを読み上げます。</source>
-        <translation>Phím F1 đọc to nhiệt độ nước, lượng hơi nước, và tình trạng không khí và cốc lúc này.</translation>
-    </message>
-    <message>
         <source>言語 (Language)</source>
         <translation>Ngôn ngữ (Language)</translation>
+    </message>
+    <message>
+        <source>F1 キーで、今の水温、水蒸気量、空気とコップのようすを読み上げます。F2 キーで言語 (Language) を選べます。</source>
+        <translation>Phím F1 đọc to nhiệt độ nước, lượng hơi nước, và tình trạng không khí và cốc lúc này. Phím F2 chọn ngôn ngữ (Language).</translation>
     </message>
 </context>
 <context>

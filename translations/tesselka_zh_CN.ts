@@ -241,12 +241,12 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>F1 キーで、今の水温、水蒸気量、空気とコップのようすを読み上げます。</source>
-        <translation>按 F1 键，朗读现在的水温、水蒸气量以及空气和杯子的情况。</translation>
-    </message>
-    <message>
         <source>言語 (Language)</source>
         <translation>语言 (Language)</translation>
+    </message>
+    <message>
+        <source>F1 キーで、今の水温、水蒸気量、空気とコップのようすを読み上げます。F2 キーで言語 (Language) を選べます。</source>
+        <translation>按 F1 键，朗读现在的水温、水蒸气量以及空气和杯子的情况。按 F2 键选择语言 (Language)。</translation>
     </message>
 </context>
 <context>

@@ -124,7 +124,10 @@ Label::Shown Label::shown(const QSize& room) const
         });
     };
     const FittedText upright = fitting(room);
-    if (!upright.fits && room.height() > 2 * room.width())
+    // A caption that stands upright only in a shorter form or a narrower font reads better
+    // turned, where that shows it whole.
+    const bool whole = upright.fits && upright.text == caption_ && upright.font == zoom().font(font_);
+    if (!whole && room.height() > 2 * room.width())
         if (const FittedText turned = fitting(room.transposed()); turned.fits)
             return {turned.text, turned.font, true};
     return {upright.text, upright.font};

@@ -14,8 +14,8 @@ namespace tesselka::forms {
 
 // A text in a box. It wraps within its width, at word boundaries or between characters where a
 // word does not fit, and is clipped to its height. A caption with shorter forms (text_fit.h)
-// shows the first that fits, else its last set narrower; in a tall, narrow box where no form
-// stands upright, it is turned to read upwards.
+// shows the first that fits, else its last set narrower or smaller; in a tall, narrow box where
+// it does not stand upright whole, it is turned to read upwards.
 class Label : public BoxControl {
 public:
     enum class Align { left, right, centre };

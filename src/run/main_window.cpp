@@ -39,7 +39,7 @@ MainWindow::MainWindow()
     accepted_ = {kion->text(), situdo->text(), t0->text()};
     connect_events();
     setAccessibleDescription(
-        QCoreApplication::translate("MainWindow", "F1 キーで、今の水温、水蒸気量、空気とコップのようすを読み上げます。"));
+        QCoreApplication::translate("MainWindow", "F1 キーで、今の水温、水蒸気量、空気とコップのようすを読み上げます。F2 キーで言語 (Language) を選べます。"));
 }
 
 MainWindow::MessageFunction MainWindow::set_message_function(MessageFunction show)
