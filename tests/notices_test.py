@@ -190,6 +190,22 @@ class Notices(unittest.TestCase):
                 software, names, texts = write_notices(self.dir.name, self.used, components)
                 self.assertLessEqual({c["name"] for c in described}, names)
                 self.assertTrue(any(t.startswith("IPAフォントライセンスv1.0") for t in texts.values()))
+                # The fonts of the Chinese and Vietnamese texts, with the notices their licences
+                # ask for, and the Debian packages they are cut from as installed.
+                self.assertLessEqual({"Tesselka Sans SC", "Tesselka Sans VI"}, names)
+                for sentence in ["SIL OPEN FONT LICENSE Version 1.1 - 26 February 2007",
+                                 'names not containing either the words "Bitstream" or the word '
+                                 '"Vera"']:
+                    self.assertEqual(sum(sentence in t for t in texts.values()), 1, sentence)
+                for line in ["Copyright (c) 2003 by Bitstream, Inc. All Rights Reserved.",
+                             "Bitstream Vera is a trademark of Bitstream, Inc.",
+                             "Noto is a trademark of Google Inc."]:
+                    self.assertIn(f" {line}\n", software)
+                notes = " ".join(c.get("note", "") for c in described)
+                for package, version in re.findall(r"Debian's package (\S+) \(([^)]+)\)", notes):
+                    installed = subprocess.run(["dpkg-query", "-W", "-f", "${Version}", package],
+                                               capture_output=True, text=True).stdout
+                    self.assertEqual(version, installed, package)
 
     def test_real_builds(self):
         prefixes = [p for p in os.environ.get("TESSELKA_QT_PREFIXES", "").split(":") if p]

@@ -95,18 +95,29 @@ if grep -rniE 'github|noreply' "$root" <(dpkg-deb -f "$deb"); then fail "an inve
 cmp "$root/usr/share/doc/tesselka/LICENSE" "$source/LICENSE" || fail "LICENSE"
 [ "$(zcat "$root/usr/share/doc/tesselka/changelog.gz" | head -n 1 | cut -d ' ' -f 2)" = "(1.0.1)" ] ||
   fail "the changelog's newest entry is not 1.0.1"
-# The program's own stanza, then the font's, whose licence reads as in Debian's font package.
-# The text of the first "License: IPA…" field that has one.
+# The program's own stanza, then the fonts', whose licences read as in Debian's font packages.
+# FILE NAME: the text of the first "License: NAME…" field that has one.
 license_lines() {
-  awk '/^License: IPA/ { on = 1; next } on && /^ / { print; n++; next } { on = 0 } n { exit }' "$1"
+  awk -v field="License: $2" 'index($0, field) == 1 { on = 1; next }
+    on && /^ / { print; n++; next } { on = 0 } n { exit }' "$1"
 }
-head -n "$(wc -l <"$tmp/copyright")" "$root/usr/share/doc/tesselka/copyright" | diff - "$tmp/copyright" ||
-  fail "copyright file"
-grep -qx 'Files: ipagp.ttf' "$root/usr/share/doc/tesselka/copyright" || fail "no stanza for the font"
-font_license=$(license_lines "$root/usr/share/doc/tesselka/copyright")
+copyright="$root/usr/share/doc/tesselka/copyright"
+head -n "$(wc -l <"$tmp/copyright")" "$copyright" | diff - "$tmp/copyright" || fail "copyright file"
+grep -qx 'Files: ipagp.ttf' "$copyright" || fail "no stanza for the font"
+font_license=$(license_lines "$copyright" IPA)
 [ "$(wc -l <<<"$font_license")" -gt 100 ] || fail "the font's licence is missing from the copyright file"
-[ "$font_license" = "$(license_lines /usr/share/doc/fonts-ipafont-gothic/copyright)" ] ||
+[ "$font_license" = "$(license_lines /usr/share/doc/fonts-ipafont-gothic/copyright IPA)" ] ||
   fail "the font's licence differs from Debian's text"
+# The fonts of the Chinese and Vietnamese texts. FILES LICENCE PACKAGE (its name of the licence).
+font_stanza() {
+  grep -qx "Files: $1" "$copyright" || fail "no stanza for $1"
+  local text
+  text=$(license_lines "$copyright" "$2")
+  [ "$(wc -l <<<"$text")" -gt 20 ] || fail "the $2 text is missing from the copyright file"
+  [ "$text" = "$(license_lines "/usr/share/doc/$3/copyright" "$4")" ] || fail "the $2 text differs from Debian's"
+}
+font_stanza "NotoSansCJK-Regular.ttc NotoSansCJK-Bold.ttc" OFL-1.1 fonts-noto-cjk SIL-1.1
+font_stanza "DejaVuSans.ttf DejaVuSans-Bold.ttf" Bitstream-Vera fonts-dejavu-core bitstream-vera
 grep -q '<launchable type="desktop-id">tesselka.desktop</launchable>' "$metainfo" ||
   fail "the metadata does not launch tesselka.desktop"
 

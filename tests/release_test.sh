@@ -46,6 +46,75 @@ check_source_text() {  # ZIP FOLDER SCRIPT LICENCE
 check_source_text "tesselka-$version-windows-x64.zip" "tesselka-$version" windows.sh "LGPL 3"
 check_source_text "tesselka-$version-web.zip" "tesselka-$version-web" web.sh "GPL 3"
 
+# The family of each font compiled into a program file: an OpenType font wherever its header and
+# table directory read right. A WebAssembly module is read as the memory its data segments lay out,
+# since they leave out the runs of zeros.
+carried_fonts() {
+  /usr/bin/python3 - "$1" <<'EOF'
+import io, logging, re, struct, sys
+from fontTools.ttLib import TTFont
+
+def leb(data, at, signed=False):
+    value = shift = 0
+    while True:
+        byte, at = data[at], at + 1
+        value, shift = value | (byte & 0x7F) << shift, shift + 7
+        if byte < 0x80:
+            return value - (1 << shift if signed and byte & 0x40 else 0), at
+
+def memory(data):
+    image, at = bytearray(), 8
+    while at < len(data):
+        size, start = leb(data, at + 1)
+        if data[at] == 11:  # the data section
+            count, at = leb(data, start)
+            for _ in range(count):
+                flags, at = leb(data, at)
+                offset = 0
+                if flags != 1:  # an active segment: [memory,] i32.const offset, end
+                    at = leb(data, at)[1] if flags == 2 else at
+                    offset, at = leb(data, at + 1, signed=True)
+                    at += 1
+                length, at = leb(data, at)
+                image.extend(bytes(max(0, offset + length - len(image))))
+                image[offset:offset + length] = data[at:at + length]
+                at += length
+        at = start + size
+    return bytes(image)
+
+logging.disable(logging.CRITICAL)  # fontTools on what only looks like a font
+data = open(sys.argv[1], "rb").read()
+data = memory(data) if data.startswith(b"\0asm") else data
+for match in re.finditer(b"\x00\x01\x00\x00|OTTO", data):
+    at = match.start()
+    tables, search_range = struct.unpack(">HH", data[at + 4:at + 8])
+    if not 4 <= tables <= 64 or search_range != 16 << (tables.bit_length() - 1):
+        continue
+    try:
+        family = TTFont(io.BytesIO(data[at:]), lazy=True)["name"].getDebugName(1)
+    except Exception:
+        continue
+    if family:
+        print(family)
+EOF
+}
+# Each zip's notices name every font in its program, and the browser's FONT.txt every renamed one.
+squeezed() { tr -cd '[:alnum:]' | tr '[:upper:]' '[:lower:]'; }
+check_fonts_named() {  # PROGRAM TEXT [FAMILY PATTERN]
+  local fonts text
+  fonts=$(carried_fonts "$1" | { grep -E -- "${3:-.}" || true; } | sort -u)
+  # Three at least, the carried font and those of the languages: a scan finding none cannot pass.
+  [ "$(grep -c . <<<"$fonts")" -ge 3 ] || fail "$(basename "$1") carries only the fonts: $fonts"
+  text=$(squeezed <"$2")
+  while read -r family; do
+    [[ $text == *"$(squeezed <<<"$family")"* ]] || fail "$(basename "$2") does not name $family"
+  done <<<"$fonts"
+}
+check_fonts_named "$tmp/tesselka-$version/tesselka.exe" "$tmp/tesselka-$version/licenses/NOTICES.txt"
+web="$tmp/tesselka-$version-web"
+check_fonts_named "$web/tesselka.wasm" "$web/NOTICES.txt"
+check_fonts_named "$web/tesselka.wasm" "$web/font/FONT.txt" '^Tesselka '
+
 # Signed, each by the certificate given.
 for file in "$tmp/tesselka-$version/tesselka.exe" "$release/tesselka-$version-setup.exe" \
             "$release/tesselka-$version-x64.msi"; do

@@ -27,8 +27,8 @@ AUTOHINT_REFERENCES = (
     "她将將年得情最样樣通即吗吧听呢品响嗎师師收断斷明眼間间际陈限除陳随際隨"
     "事前學或政斯新沒没然特球第經谁起例別别制动動增指朝期构物确种調调費费都"
 )
-NOTICE = ("A subset made by the Tesselka project under the original font's licence; FONT.txt "
-          "beside the program says what was changed and where the original font is.")
+NOTICE = ("A subset made by the Tesselka project under the original font's licence; the notices "
+          "that come with the program say what was changed and where the original font is.")
 
 
 def rename(font, family):
