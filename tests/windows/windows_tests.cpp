@@ -106,7 +106,7 @@ TEST(WindowsBuild, TheUnpackedZipLoadsItsOwnDllsAndHoldsNoOther)
 
     // Started from another folder with 3.jpg gone, it loads its DLLs and the JPEG plugin (the
     // picture check reads the other five), says which file is missing and ends with status 2
-    // once its message is closed.
+    // once its message is closed. It says so in Windows' display language, Wine's English.
     QFile::remove(program + QStringLiteral("/3.jpg"));
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("WINEDEBUG"), QStringLiteral("+loaddll"));
@@ -120,7 +120,7 @@ TEST(WindowsBuild, TheUnpackedZipLoadsItsOwnDllsAndHoldsNoOther)
     ASSERT_TRUE(o.finished);
     const Result r{o.exit_code, o.output + o.error_output};
     EXPECT_EQ(r.status, 2);
-    EXPECT_TRUE(r.output.contains(QStringLiteral("3.jpg（見つかりません）"))) << r.output.toStdString();
+    EXPECT_TRUE(r.output.contains(QStringLiteral("3.jpg (not found)"))) << r.output.toStdString();
     QSet<QString> loaded;
     static const QRegularExpression from_folder(QStringLiteral(R"(Loaded L"[^"]*\\\\tesselka-[0-9.]+\\\\([^"]+\.dll)\")"));
     for (auto it = from_folder.globalMatch(r.output); it.hasNext();)
