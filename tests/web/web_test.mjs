@@ -74,9 +74,13 @@ before(async () => {
   folder = path.join(work, fs.readdirSync(work).find(name => name.endsWith("-web")));
   const rendered = path.join(work, "linux");
   execFileSync(renderTool, [rendered, "--zoom", String(zoom * 100)], { env: { ...process.env, QT_QPA_PLATFORM: "offscreen" } });
+  const chinese = path.join(work, "linux-zh_CN");
+  execFileSync(renderTool, [chinese, "--zoom", String(zoom * 100), "--lang", "zh_CN"],
+               { env: { ...process.env, QT_QPA_PLATFORM: "offscreen" } });
   references = {
     start: readPng(fs.readFileSync(path.join(rendered, "main-start-150.png"))),
     condensing: readPng(fs.readFileSync(path.join(rendered, "main-condensing-150.png"))),
+    chinese: readPng(fs.readFileSync(path.join(chinese, "main-start-150.png"))),
   };
   server = await serve(folder);
   url = `http://127.0.0.1:${server.address().port}/`;
@@ -311,6 +315,21 @@ test("the page and the program speak the language of the link, else the browser'
     assert.equal(heard, last, `${c.name}: the program's intro`);
     await onPage.close();
   }
+});
+
+test("with ?lang=zh_CN the simulation window is drawn as the Linux render in Chinese", async () => {
+  const onPage = await browser.newPage();
+  await onPage.goto(url + "?lang=zh_CN");
+  await waitForIntro(onPage, introBox);
+  await sleep(5500);  // the intro's six pages
+  await onPage.mouse.click(...at(introBox, places.next));
+  let closest = Infinity;
+  const start = Date.now();
+  while ((closest = Math.min(closest, differingPixels(await picture(onPage), mainBox, references.chinese, asOnLinux))) > 0 &&
+         Date.now() - start < 15000)
+    await sleep(100);
+  assert.equal(closest, 0, "pixels differing from the Linux render in Chinese");
+  await onPage.close();
 });
 
 test("with the server gone, the page opens again from what the device kept", async () => {
