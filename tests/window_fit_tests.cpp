@@ -17,7 +17,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <memory>
 
 namespace {
@@ -62,6 +64,12 @@ private:
     bool loaded_ = false;
 };
 
+// The label whose glyphs fill the most of its width so far: the layout's slack in a language.
+struct Tightest {
+    double share = 0;
+    QString text;
+} tightest;
+
 // The texts that do not fit, one line each: what, where, how much room and how much needed.
 QStringList misfits_of_labels(const forms::Container& container, double zoom, const QString& where)
 {
@@ -71,6 +79,12 @@ QStringList misfits_of_labels(const forms::Container& container, double zoom, co
             continue;
         const QRectF room(QPointF(0, 0), label->bounds().size());
         const QRectF ink = label->inked();
+        const auto letters = std::count_if(label->caption().begin(), label->caption().end(),
+                                           [](QChar c) { return c.isLetter(); });
+        if (const double share = ink.width() / room.width();
+            share > tightest.share && zoom == 1.0 && letters > 1)
+            tightest = {share, QStringLiteral("\"%1\", %2 of %3 px").arg(label->caption())
+                                   .arg(ink.width(), 0, 'f', 1).arg(room.width())};
         // A glyph's outline box is a little larger than its ink: two pixels of the design's
         // (at 100 %) outside are not seen as cut.
         const double slack = 2 * zoom;
@@ -132,6 +146,7 @@ TEST_P(Fit, EveryTextOfBothWindowsLiesInsideItsPlace)
     const QString code = QString::fromLatin1(GetParam());
     const Speaking speaking(code);
     ASSERT_TRUE(speaking.loaded()) << "no translation for " << GetParam();
+    tightest = {};
     for (const double zoom : {1.0, 2.0}) {
         intro::StartView intro;
         intro.load();
@@ -146,6 +161,7 @@ TEST_P(Fit, EveryTextOfBothWindowsLiesInsideItsPlace)
         EXPECT_TRUE(wrong.isEmpty()) << GetParam() << " at " << zoom * 100 << " %:\n  "
                                      << wrong.join(QStringLiteral("\n  ")).toStdString();
     }
+    std::printf("%s: the fullest label at 100 %% is %s\n", GetParam(), qPrintable(tightest.text));
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, Fit,
