@@ -9,6 +9,7 @@
 #include "intro/start_view.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QMenu>
 #include <QShortcut>
 
@@ -68,6 +69,7 @@ TEST_F(Languages, PortuguesePickedInTheIntroRemakesItInPortugueseAtTheSamePage)
     for (int i = 0; i < 6; ++i)
         EXPECT_EQ(portuguese->Label1(i).visible(), i < 4) << "caption " << i;
     EXPECT_EQ(portuguese->language_list->currentText(), "Português (Brasil)");
+    EXPECT_EQ(QLocale().name(), "pt_BR");  // what a screen reader is told
     EXPECT_TRUE(portuguese->Timer1->enabled());
 
     // 次へ in Portuguese opens the simulation window in Portuguese.

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QPointer>
 #include <QTranslator>
 
@@ -63,7 +64,10 @@ bool install_language(QCoreApplication& application, const model::Language& lang
 void use_language(QCoreApplication& application, const model::Language& language)
 {
     install_language(application, language, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    forms::use_language_font(QString::fromUtf8(language.code.data(), qsizetype(language.code.size())));
+    const QString code = QString::fromUtf8(language.code.data(), qsizetype(language.code.size()));
+    forms::use_language_font(code);
+    // The language a screen reader is told the program speaks (AT-SPI's GetLocale).
+    QLocale::setDefault(QLocale(code));
 }
 
 }  // namespace tesselka::app

@@ -24,7 +24,7 @@ bool install_language(QCoreApplication& application, const model::Language& lang
                       const QString& qt_folder);
 
 // The lesson in `language` from now on: its texts (install_language, with Qt's from Qt's own
-// folder) and its font.
+// folder), its font, and the language screen readers are told.
 void use_language(QCoreApplication& application, const model::Language& language);
 
 // The language installed last; Japanese before any.
