@@ -152,6 +152,10 @@ TEST(StartupOptions, GoodValuesStartTheIntroAndNoDisplayEndsInOneLine)
         EXPECT_TRUE(none.error_output.contains(QStringLiteral("デスクトップ")));
         expect_japanese(none.error_output.trimmed());
     }
+    // In the language asked for.
+    const Outcome portuguese = start(kProgram, kPictures, 10000, {"--lang", "pt_BR"}, no_display());
+    EXPECT_EQ(portuguese.error_output.trimmed(),
+              "tesselka: Nenhuma tela encontrada. Abra-o em uma área de trabalho gráfica.");
 }
 
 TEST(StartupOptions, APlatformThatCannotStartEndsInOneJapaneseLine)

@@ -345,6 +345,21 @@ Looked in:
     </message>
 </context>
 <context>
+    <name>Start</name>
+    <message>
+        <source>%1。グラフィカルなデスクトップで起動してください。</source>
+        <translation>%1. Please start it on a graphical desktop.</translation>
+    </message>
+    <message>
+        <source>画面が見つかりません</source>
+        <translation>No screen found</translation>
+    </message>
+    <message>
+        <source>画面を開けません</source>
+        <translation>The screen cannot be opened</translation>
+    </message>
+</context>
+<context>
     <name>StartView</name>
     <message>
         <source>コップに冷水を入れます。</source>

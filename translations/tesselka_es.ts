@@ -348,6 +348,21 @@ Buscado en:
     </message>
 </context>
 <context>
+    <name>Start</name>
+    <message>
+        <source>%1。グラフィカルなデスクトップで起動してください。</source>
+        <translation>%1. Ábrelo en un escritorio gráfico.</translation>
+    </message>
+    <message>
+        <source>画面が見つかりません</source>
+        <translation>No se encuentra ninguna pantalla</translation>
+    </message>
+    <message>
+        <source>画面を開けません</source>
+        <translation>No se puede abrir la pantalla</translation>
+    </message>
+</context>
+<context>
     <name>StartView</name>
     <message>
         <source>コップに冷水を入れます。</source>

@@ -348,6 +348,21 @@ Hinanap sa:
     </message>
 </context>
 <context>
+    <name>Start</name>
+    <message>
+        <source>%1。グラフィカルなデスクトップで起動してください。</source>
+        <translation>%1. Paki-start ito sa isang graphical desktop.</translation>
+    </message>
+    <message>
+        <source>画面が見つかりません</source>
+        <translation>Walang nakitang screen</translation>
+    </message>
+    <message>
+        <source>画面を開けません</source>
+        <translation>Hindi mabuksan ang screen</translation>
+    </message>
+</context>
+<context>
     <name>StartView</name>
     <message>
         <source>コップに冷水を入れます。</source>

@@ -348,6 +348,21 @@ Procurado em:
     </message>
 </context>
 <context>
+    <name>Start</name>
+    <message>
+        <source>%1。グラフィカルなデスクトップで起動してください。</source>
+        <translation>%1. Abra-o em uma área de trabalho gráfica.</translation>
+    </message>
+    <message>
+        <source>画面が見つかりません</source>
+        <translation>Nenhuma tela encontrada</translation>
+    </message>
+    <message>
+        <source>画面を開けません</source>
+        <translation>Não é possível abrir a tela</translation>
+    </message>
+</context>
+<context>
     <name>StartView</name>
     <message>
         <source>コップに冷水を入れます。</source>

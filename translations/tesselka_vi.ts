@@ -348,6 +348,21 @@
     </message>
 </context>
 <context>
+    <name>Start</name>
+    <message>
+        <source>%1。グラフィカルなデスクトップで起動してください。</source>
+        <translation>%1. Hãy khởi động trên màn hình đồ họa.</translation>
+    </message>
+    <message>
+        <source>画面が見つかりません</source>
+        <translation>Không tìm thấy màn hình</translation>
+    </message>
+    <message>
+        <source>画面を開けません</source>
+        <translation>Không mở được màn hình</translation>
+    </message>
+</context>
+<context>
     <name>StartView</name>
     <message>
         <source>コップに冷水を入れます。</source>

@@ -333,6 +333,21 @@
     </message>
 </context>
 <context>
+    <name>Start</name>
+    <message>
+        <source>%1。グラフィカルなデスクトップで起動してください。</source>
+        <translation>%1。请在图形桌面上启动。</translation>
+    </message>
+    <message>
+        <source>画面が見つかりません</source>
+        <translation>找不到屏幕</translation>
+    </message>
+    <message>
+        <source>画面を開けません</source>
+        <translation>无法打开屏幕</translation>
+    </message>
+</context>
+<context>
     <name>StartView</name>
     <message>
         <source>コップに冷水を入れます。</source>

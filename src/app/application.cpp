@@ -82,7 +82,10 @@ std::optional<int> answered(const std::optional<Options>& options, const QString
 // status 1.
 void say_no_screen(const char* what)
 {
-    std::fprintf(stderr, "tesselka: %s。グラフィカルなデスクトップで起動してください。\n", what);
+    // In the lesson's language; in Japanese when the platform failed before any was installed.
+    const QString line = QCoreApplication::translate("Start", "%1。グラフィカルなデスクトップで起動してください。")
+                             .arg(QCoreApplication::translate("Start", what));
+    std::fprintf(stderr, "tesselka: %s\n", line.toUtf8().constData());
 }
 
 // With no display the command line is still answered, on a text console or over SSH; anything
@@ -96,7 +99,7 @@ int run_without_display(int argc, char** argv)
     QString error;
     if (const std::optional<int> status = answered(parse_options(application.arguments(), error), error))
         return *status;
-    say_no_screen("画面が見つかりません");
+    say_no_screen(QT_TRANSLATE_NOOP("Start", "画面が見つかりません"));
     return 1;
 }
 
@@ -142,7 +145,7 @@ private:
     static void hold(QtMsgType type, const QMessageLogContext& context, const QString& text)
     {
         if (type == QtFatalMsg) {
-            say_no_screen("画面を開けません");
+            say_no_screen(QT_TRANSLATE_NOOP("Start", "画面を開けません"));
             // Not exit(): the half-made application object must not be torn down.
             std::_Exit(1);
         }
