@@ -10,6 +10,7 @@ export WINEPREFIX="$prefix" WINEDEBUG="${WINEDEBUG:--all}" WINEDLLOVERRIDES="msc
        TESSELKA_E2E_WINE="$wine"
 "$wine" wineboot -i >/dev/null 2>&1
 "$(dirname "$wine")/wineserver" -w
-# A server that stays between the test's programs: each would otherwise start one of its own.
-"$(dirname "$wine")/wineserver" -p
+# A server that stays between the test's programs (each would otherwise start one of its own), and
+# ends five seconds after the last, so that `wineserver -w` tells when all that Wine started is done.
+"$(dirname "$wine")/wineserver" -p5
 "$@"
