@@ -14,10 +14,11 @@ cross_build() {
   # paths in CMake's cache: it is started afresh.
   [ "$(cat "$out/qt-prefix" 2>/dev/null)" = "$qt" ] || rm -rf "$out"
   mkdir -p "$out" && echo "$qt" >"$out/qt-prefix"
-  cmake -S tools/art -B "$out/host-art" -DCMAKE_BUILD_TYPE=Release >/dev/null
-  cmake --build "$out/host-art" -j2 >/dev/null
+  # One art tool for this machine, whichever platform is built.
+  cmake -S tools/art -B build-host-art -DCMAKE_BUILD_TYPE=Release >/dev/null
+  cmake --build build-host-art -j2 >/dev/null
   "$qt/bin/qt-cmake" -S . -B "$out" -G Ninja -DCMAKE_BUILD_TYPE=Release -DTESSELKA_TESTS=OFF \
-    -DTESSELKA_HOST_ART="$PWD/$out/host-art/tesselka_art" "$@" >/dev/null
+    -DTESSELKA_HOST_ART="$PWD/build-host-art/tesselka_art" "$@" >/dev/null
   cmake --build "$out" -j2
 }
 
