@@ -33,14 +33,17 @@ TESSELKA_SIGN_PKCS12=build-signing/cert.p12 TESSELKA_SIGN_PASSWORD_FILE=build-si
 took "the release (with Qt for Windows and the browser, when not built yet)"
 # The browser tests' driver, from the lock file: puppeteer-core, which brings no browser.
 npm ci --prefix tests/web --no-audit --no-fund --silent
-scripts/build.sh -DTESSELKA_TESTS=ON -DTESSELKA_WINDOWS_BUILD="$PWD/build-windows" \
+# The tests join the Linux build of the release (the Debian package's, with Debian's flags): the
+# program is compiled once, and the suite tests the very build that is packed.
+cmake --preset package -DTESSELKA_TESTS=ON -DTESSELKA_WINDOWS_BUILD="$PWD/build-windows" \
   -DTESSELKA_WEB_BUILD="$PWD/build-web" -DTESSELKA_RELEASE_DIR="$PWD/release" \
-  -DTESSELKA_SIGNING_CERTIFICATE="$PWD/build-signing/cert.pem"
+  -DTESSELKA_SIGNING_CERTIFICATE="$PWD/build-signing/cert.pem" >/dev/null
+cmake --build build-package -j2
 took "the build with its tests"
 # The notices test checks the downloads' notices against what each Qt build used.
 TESSELKA_QT_PREFIXES="$(scripts/qt-build.sh windows):$(scripts/qt-build.sh web)"
 export TESSELKA_QT_PREFIXES
-cd build
+cd build-package
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2 --timeout 600
 took "the suite"
 cd ..
