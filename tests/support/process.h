@@ -15,7 +15,7 @@
 namespace tesselka::testing {
 
 // How long a program may take here: sanitizer builds run several times slower.
-#if defined(__SANITIZE_ADDRESS__)
+#if defined(TESSELKA_SANITIZED)
 inline constexpr int kSlowdown = 4;
 #else
 inline constexpr int kSlowdown = 1;
