@@ -37,6 +37,15 @@ private:
     QAbstractItemDelegate* drawn_;
 };
 
+// A typed value is not completed from the list. A Qt built without completers (Windows) has no
+// completer to drop, nor the call.
+template <typename Box>
+void drop_completer(Box& box)
+{
+    if constexpr (requires { box.setCompleter(nullptr); })
+        box.setCompleter(nullptr);
+}
+
 }  // namespace
 
 void CommandButton::keyPressEvent(QKeyEvent* event)
@@ -98,7 +107,7 @@ ComboBox::ComboBox(QWidget* parent, const QStringList& items, const QString& tex
 {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
-    setCompleter(nullptr);
+    drop_completer(*this);
     // Qt would pick the item whose text was typed when editing finishes, and report that as a
     // pick from the list: a click on leaving the field, or a second one after Enter. Only a pick
     // or Enter counts here.
