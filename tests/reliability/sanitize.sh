@@ -17,6 +17,12 @@ suites=(model_tests forms_tests window_tests hidpi_tests speech_tests startup_te
 # Only what those suites run: the program's code is the instrumented part (the preset).
 cmake --preset sanitize >/dev/null
 cmake --build build-asan -j2 --target "${suites[@]}"
+# Were the program's code left uninstrumented, the suites would pass and find nothing.
+symbols="$(nm build-asan/src/libtesselka_core.a)"
+for check in __asan_report_load __ubsan_handle; do
+  grep -q "$check" <<<"$symbols" ||
+    { echo "sanitize.sh: the program's code calls no $check: it is not instrumented" >&2; exit 1; }
+done
 
 cd build-asan
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0:strict_init_order=1"
