@@ -25,23 +25,12 @@ took() {
 }
 scripts/install-deps.sh test
 took "installing"
-# Qt for Windows and for the browser, when not built yet: both at once, so that neither's steps
-# on one core (unpacking, configuring, installing) leave the other core idle. The source first,
-# which both unpack.
-scripts/qt-build.sh source >/dev/null
-scripts/qt-build.sh windows >/dev/null & windows_qt=$!
-scripts/qt-build.sh web >/dev/null & web_qt=$!
-qt_built=yes
-wait "$windows_qt" || qt_built=no
-wait "$web_qt" || qt_built=no
-[ "$qt_built" = yes ] || { echo "test.sh: building Qt failed (above)" >&2; exit 1; }
-took "Qt for Windows and the browser (cached after the first run)"
 # Every download, as a release makes them (the Windows and browser builds among them), signed with
 # a throw-away certificate.
 tests/signing_certificate.sh build-signing
 TESSELKA_SIGN_PKCS12=build-signing/cert.p12 TESSELKA_SIGN_PASSWORD_FILE=build-signing/password \
   scripts/release.sh
-took "the release"
+took "the release (with Qt for Windows and the browser, when not built yet)"
 # The browser tests' driver, from the lock file: puppeteer-core, which brings no browser.
 npm ci --prefix tests/web --no-audit --no-fund --silent
 # The tests join the Linux build of the release (the Debian package's, with Debian's flags): the
