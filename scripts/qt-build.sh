@@ -9,7 +9,7 @@
 #
 # Debian's own Qt (qt6-base-dev-tools, the same 6.4.2) gives the host tools. Only what Tesselka
 # uses is built: Core, Gui, Widgets, the platform plugin and the JPEG reader. The patches in
-# scripts/qt-patches/<target>/ are applied to the source first. The cache is TESSELKA_CACHE
+# scripts/qt-patches/common/ and scripts/qt-patches/<target>/ are applied to the source first. The cache is TESSELKA_CACHE
 # (default ~/.cache/tesselka); a change to this script's settings or to a patch builds anew.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
@@ -54,8 +54,13 @@ fetch_source() {
 }
 
 # What neither the Windows nor the browser build needs: the built-in MIME database (a quarter of a
-# megabyte of packed data), the style sheets, the PDF writer, and more widgets that no window shows.
-unshown=(-DFEATURE_mimetype_database=OFF -DFEATURE_style_stylesheet=OFF -DFEATURE_pdf=OFF)
+# megabyte of packed data), the style sheets, the PDF writer, regular expressions (no PCRE2, which
+# takes the file system model along), the proxy models, the XML stream, animated pictures, the
+# undo stack, the system tray, two calendars, and more widgets that no window shows.
+unshown=(-DFEATURE_mimetype_database=OFF -DFEATURE_style_stylesheet=OFF -DFEATURE_pdf=OFF
+         -DFEATURE_regularexpression=OFF -DFEATURE_proxymodel=OFF -DFEATURE_filesystemmodel=OFF
+         -DFEATURE_xmlstream=OFF -DFEATURE_movie=OFF -DFEATURE_undocommand=OFF
+         -DFEATURE_systemtrayicon=OFF -DFEATURE_jalalicalendar=OFF -DFEATURE_islamiccivilcalendar=OFF)
 unshown_widgets=(statusbar tabwidget tabbar splitter textbrowser sizegrip commandlinkbutton spinbox
                  progressbar whatsthis)
 
@@ -65,15 +70,12 @@ case "$target" in
     # Tablet events need the wintab headers, which Debian's source leaves out; with OpenGL off,
     # 6.4.2's Windows plugin does not compile with dynamic OpenGL. Without Direct2D (unused), its
     # DirectWrite 3 font database is not built but still asked for. Text is drawn with FreeType.
-    # Optimised for size as in the browser: smaller DLLs, built sooner. Without regular
-    # expressions (no PCRE2, which takes the file system model along), the proxy models and the
-    # XML stream, which nothing here uses; the patch lets Qt configure without PCRE2.
+    # Optimised for size as in the browser: smaller DLLs, built sooner.
     settings=(
       -DCMAKE_TOOLCHAIN_FILE="$here/cmake/toolchains/mingw-w64.cmake" -DBUILD_SHARED_LIBS=ON
       -DINPUT_opengl=no -DFEATURE_tabletevent=OFF
       -DFEATURE_direct2d=OFF -DFEATURE_directwrite3=OFF -DFEATURE_fontconfig=OFF
-      -DCMAKE_BUILD_TYPE=MinSizeRel "${unshown[@]}" -DFEATURE_regularexpression=OFF
-      -DFEATURE_proxymodel=OFF -DFEATURE_filesystemmodel=OFF -DFEATURE_xmlstream=OFF
+      -DCMAKE_BUILD_TYPE=MinSizeRel "${unshown[@]}"
     )
     for feature in "${unshown_widgets[@]}"; do settings+=(-DFEATURE_$feature=OFF); done
     ;;
@@ -93,7 +95,7 @@ case "$target" in
 esac
 
 patches=()
-for patch in "$here/scripts/qt-patches/$target"/*.patch; do [ -f "$patch" ] && patches+=("$patch"); done
+for patch in "$here/scripts/qt-patches"/{common,"$target"}/*.patch; do [ -f "$patch" ] && patches+=("$patch"); done
 key="$( (printf '%s\n' "$version" "${common[@]}" "${settings[@]}" | sed "s|$here|.|"
          [ ${#patches[@]} -eq 0 ] || cat "${patches[@]}") | sha256sum | cut -c1-12)"
 prefix="$cache/qt-$version-$target-$key"
