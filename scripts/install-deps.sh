@@ -32,7 +32,7 @@ add_source_list() {
 
 # The program carries IPA P-Gothic, and fonts for Chinese and Vietnamese cut down (fonttools) to
 # its translations, which Linguist's lrelease compiles.
-run=(cmake g++ make pkg-config qt6-base-dev libgl-dev fonts-ipafont-gothic qt6-translations-l10n
+run=(cmake g++ ninja-build pkg-config qt6-base-dev libgl-dev fonts-ipafont-gothic qt6-translations-l10n
      qt6-l10n-tools fonttools fonts-noto-cjk fonts-dejavu-core)
 package=(dpkg-dev file)
 # IPA P-Gothic goes into the program; the font tests also draw with DejaVu and Noto Sans CJK;
@@ -47,11 +47,11 @@ test=(
 
 # Building for Windows and testing it under Wine; building for the browser and testing it in
 # Chromium. Both build Qt from Debian's source package (fetched by `source`).
-windows=(g++-mingw-w64-x86-64-posix ninja-build nsis wixl msitools osslsigncode wine64 xz-utils patch
+windows=(g++-mingw-w64-x86-64-posix nsis wixl msitools osslsigncode wine64 xz-utils patch
          qt6-base-dev-tools)
 release=(git xz-utils)
 bench=(valgrind xvfb xauth xdotool openbox)
-web=(emscripten nodejs ninja-build chromium xz-utils patch fonttools brotli zopfli qt6-base-dev-tools)
+web=(emscripten nodejs chromium xz-utils patch fonttools brotli zopfli qt6-base-dev-tools)
 
 case "${1:-test}" in
   run) packages=("${run[@]}") ;;
