@@ -3,7 +3,7 @@
 # release), and runs every test headless: the Windows build's under Wine, the browser build's in
 # Chromium, then the fuzzer and the suites again under the sanitizers. This is what CI runs.
 #
-#   scripts/test.sh            all of it (19 minutes; the first run on a machine also builds Qt
+#   scripts/test.sh            all of it (20 minutes; the first run on a machine also builds Qt
 #                              twice, 31 minutes more)
 #   scripts/test.sh --linux    the Linux build and its tests alone (about ten minutes)
 set -euo pipefail
