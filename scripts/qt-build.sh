@@ -9,8 +9,9 @@
 #
 # Debian's own Qt (qt6-base-dev-tools, the same 6.4.2) gives the host tools. Only what Tesselka
 # uses is built: Core, Gui, Widgets, the platform plugin and the JPEG reader. The patches in
-# scripts/qt-patches/common/ and scripts/qt-patches/<target>/ are applied to the source first. The cache is TESSELKA_CACHE
-# (default ~/.cache/tesselka); a change to this script's settings or to a patch builds anew.
+# scripts/qt-patches/common/ and scripts/qt-patches/<target>/ are applied to the source first.
+# The cache is TESSELKA_CACHE (default ~/.cache/tesselka); a change to this script's settings or to
+# a patch builds anew.
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 target="${1:?usage: scripts/qt-build.sh windows|web}"
@@ -80,7 +81,6 @@ case "$target" in
       -DCMAKE_BUILD_TYPE=MinSizeRel "${unshown[@]}" -DFEATURE_regularexpression=OFF
       -DFEATURE_filesystemmodel=OFF
     )
-    for feature in "${unshown_widgets[@]}"; do settings+=(-DFEATURE_$feature=OFF); done
     ;;
   web)
     . "$here/scripts/emscripten-env.sh"
@@ -92,10 +92,10 @@ case "$target" in
       -DQT_QMAKE_TARGET_MKSPEC=wasm-emscripten -DBUILD_SHARED_LIBS=OFF -DFEATURE_thread=OFF
       -DFEATURE_opengles2=ON -DFEATURE_egl=ON -DCMAKE_BUILD_TYPE=MinSizeRel "${unshown[@]}"
     )
-    for feature in "${unshown_widgets[@]}"; do settings+=(-DFEATURE_$feature=OFF); done
     ;;
   *) echo "usage: scripts/qt-build.sh windows|web|source" >&2; exit 2 ;;
 esac
+for feature in "${unshown_widgets[@]}"; do settings+=(-DFEATURE_$feature=OFF); done
 
 patches=()
 for patch in "$here/scripts/qt-patches"/{common,"$target"}/*.patch; do [ -f "$patch" ] && patches+=("$patch"); done
